@@ -1,0 +1,53 @@
+#include "PlainMessage.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStringList>
+
+namespace {
+
+PlainMessageHandler& Handler()
+{
+    static PlainMessageHandler handler;
+    return handler;
+}
+
+void ShowMessageBox(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok);
+    box.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect frame(QPoint(0, 0), box.sizeHint());
+        box.move(screen->geometry().center() - frame.center());
+    }
+    box.exec();
+}
+
+}  // namespace
+
+void ShowPlainMessage(const QString& text)
+{
+    if (Handler())
+        Handler()(text);
+    else
+        ShowMessageBox(text);
+}
+
+PlainMessageHandler SetPlainMessageHandler(PlainMessageHandler handler)
+{
+    PlainMessageHandler previous = std::move(Handler());
+    Handler() = std::move(handler);
+    return previous;
+}
+
+PlainMessageRecorder::PlainMessageRecorder()
+    : previous_(SetPlainMessageHandler([this](const QString& text) { messages.append(text); }))
+{
+}
+
+PlainMessageRecorder::~PlainMessageRecorder()
+{
+    SetPlainMessageHandler(std::move(previous_));
+}
