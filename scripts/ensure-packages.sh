@@ -8,6 +8,7 @@ DL_PACKAGES=(
   fonts-liberation
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 
 dl_ensure_packages() {

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# An install into a temporary prefix holds the program, its desktop entry,
+# its metainfo and its icons.
+set -euo pipefail
+build=$1 app_id=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+expected=(
+  bin/detector-lab
+  "share/applications/$app_id.desktop"
+  "share/metainfo/$app_id.metainfo.xml"
+  share/icons/hicolor/48x48/apps/detector-lab.png
+  share/icons/hicolor/32x32/apps/detector-lab.png
+)
+status=0
+for file in "${expected[@]}"; do
+  if [ -f "$prefix/$file" ]; then echo "installed: $file"; else echo "MISSING: $file" >&2; status=1; fi
+done
+[ -x "$prefix/bin/detector-lab" ] || status=1
+exit $status
