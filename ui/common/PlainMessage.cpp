@@ -1,5 +1,6 @@
 #include "PlainMessage.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -17,6 +18,8 @@ PlainMessageHandler& Handler()
 void ShowMessageBox(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok);
+    // Qt's Russian catalogue leaves "OK" in Latin letters; a Russian desktop writes it in Cyrillic.
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("ОК"));
     box.adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect frame(QPoint(0, 0), box.sizeHint());

@@ -1,0 +1,6 @@
+#pragma once
+
+// Installs Qt's Russian translation of its own texts (the OK button of the
+// message boxes, the file dialog, its overwrite prompt). Call once, after the
+// application object exists. Returns false when the translation cannot load.
+bool InstallQtRussianTexts();
