@@ -1,0 +1,24 @@
+#pragma once
+// The pictures that the program carries inside itself: schematics of the bench,
+// test-signal plots, the splash picture, menu glyphs and the program icon.
+
+#include <QIcon>
+#include <QImage>
+#include <QString>
+
+// Resource paths of the embedded pictures (Qt resource system).
+QString SchemePicturePath(int k1, int k2, int k3);  // 1-based positions: K1 1..3, K2 1..2, K3 1..2; empty QString outside
+QString SignalPicturePath(int group, int shape);    // group 1 or 2, shape 1..4; empty outside
+QString SplashPicturePath();
+
+enum class MenuGlyph { Copy, Save, Exit, Switches, Signals, Measure };
+QIcon MenuGlyphIcon(MenuGlyph glyph);
+QString MenuGlyphPath(MenuGlyph glyph);
+
+QIcon ApplicationIcon();
+QString ApplicationIconPath();     // the 32 x 32 ICO
+QString ApplicationIconPngPath();  // the 48 x 48 PNG (also installed for the desktop)
+
+// Decodes an embedded picture: JPEG through libjpeg, BMP through Qt.
+// A null QImage when the resource is missing or corrupt.
+QImage LoadPicture(const QString& path);

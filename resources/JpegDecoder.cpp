@@ -1,0 +1,121 @@
+#include "JpegDecoder.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+#include <jpeglib.h>
+
+namespace {
+
+// A stream with more scans than this is not a picture but a trap: each scan
+// makes libjpeg walk the whole coefficient buffer again.
+constexpr int kMaxScans = 200;
+
+struct ErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+ErrorManager& ErrorsOf(j_common_ptr cinfo)
+{
+    return *reinterpret_cast<ErrorManager*>(cinfo->err);
+}
+
+[[noreturn]] void LeaveOnError(j_common_ptr cinfo)
+{
+    ErrorManager& errors = ErrorsOf(cinfo);
+    (*cinfo->err->format_message)(cinfo, errors.message);
+    std::longjmp(errors.jump, 1);
+}
+
+// Warnings are counted by libjpeg; keep the first one's text instead of printing it.
+void KeepFirstMessage(j_common_ptr cinfo)
+{
+    ErrorManager& errors = ErrorsOf(cinfo);
+    if (errors.message[0] == '\0')
+        (*cinfo->err->format_message)(cinfo, errors.message);
+}
+
+void LimitScans(j_common_ptr cinfo)
+{
+    const auto* decompress = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (decompress->input_scan_number > kMaxScans) {
+        std::snprintf(ErrorsOf(cinfo).message, JMSG_LENGTH_MAX, "too many scans");
+        std::longjmp(ErrorsOf(cinfo).jump, 1);
+    }
+}
+
+// Owns one libjpeg decompression object for one decode.
+class Decompressor {
+public:
+    Decompressor()
+    {
+        std::memset(&cinfo_, 0, sizeof cinfo_);
+        std::memset(&errors_, 0, sizeof errors_);
+        cinfo_.err = jpeg_std_error(&errors_.pub);
+        errors_.pub.error_exit = LeaveOnError;
+        errors_.pub.output_message = KeepFirstMessage;
+        progress_.progress_monitor = LimitScans;
+    }
+    ~Decompressor() { jpeg_destroy_decompress(&cinfo_); }
+    Decompressor(const Decompressor&) = delete;
+    Decompressor& operator=(const Decompressor&) = delete;
+
+    // No object with a destructor may live in this frame: libjpeg leaves it by longjmp.
+    bool Decode(const QByteArray& data, QImage& image)
+    {
+        if (setjmp(errors_.jump) != 0)
+            return false;
+        jpeg_create_decompress(&cinfo_);
+        cinfo_.progress = &progress_;
+        jpeg_mem_src(&cinfo_, reinterpret_cast<const unsigned char*>(data.constData()),
+                     static_cast<unsigned long>(data.size()));
+        jpeg_read_header(&cinfo_, TRUE);
+        if (cinfo_.image_width > kMaxJpegSide || cinfo_.image_height > kMaxJpegSide
+            || qint64{cinfo_.image_width} * cinfo_.image_height > kMaxJpegPixels) {
+            std::snprintf(errors_.message, JMSG_LENGTH_MAX, "picture too large");
+            return false;
+        }
+        cinfo_.out_color_space = JCS_RGB;
+        jpeg_start_decompress(&cinfo_);
+        if (cinfo_.output_components != 3) {
+            std::snprintf(errors_.message, JMSG_LENGTH_MAX, "unexpected number of components");
+            return false;
+        }
+        image = QImage(static_cast<int>(cinfo_.output_width), static_cast<int>(cinfo_.output_height),
+                       QImage::Format_RGB888);
+        if (image.isNull()) {
+            std::snprintf(errors_.message, JMSG_LENGTH_MAX, "out of memory");
+            return false;
+        }
+        while (cinfo_.output_scanline < cinfo_.output_height) {
+            JSAMPROW row = image.scanLine(static_cast<int>(cinfo_.output_scanline));
+            jpeg_read_scanlines(&cinfo_, &row, 1);
+        }
+        jpeg_finish_decompress(&cinfo_);
+        // A truncated stream is only a warning to libjpeg (the missing rows come out grey).
+        return errors_.pub.num_warnings == 0;
+    }
+
+    QString Message() const { return QString::fromLocal8Bit(errors_.message); }
+
+private:
+    jpeg_decompress_struct cinfo_;
+    ErrorManager errors_;
+    jpeg_progress_mgr progress_{};
+};
+
+}  // namespace
+
+bool DecodeJpeg(const QByteArray& data, QImage& image, QString* error)
+{
+    Decompressor decompressor;
+    if (decompressor.Decode(data, image))
+        return true;
+    image = QImage();
+    if (error != nullptr)
+        *error = decompressor.Message();
+    return false;
+}

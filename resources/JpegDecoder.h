@@ -1,0 +1,16 @@
+#pragma once
+// JPEG decoding through libjpeg's decompression interface. A corrupt or
+// truncated stream is reported as a failure instead of ending the process.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Largest picture the decoder accepts, so that a forged header cannot make it
+// allocate gigabytes.
+inline constexpr int kMaxJpegSide = 8192;
+inline constexpr qint64 kMaxJpegPixels = 16 * 1024 * 1024;
+
+// Decodes `data` into an RGB image. On failure returns false, leaves `image`
+// null and, when `error` is given, puts libjpeg's message there.
+bool DecodeJpeg(const QByteArray& data, QImage& image, QString* error = nullptr);

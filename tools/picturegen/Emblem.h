@@ -1,0 +1,10 @@
+#pragma once
+// The emblem: three heavy block letters with chamfered corners, turned 45
+// degrees so that they run from the upper left to the lower right.
+
+#include <QColor>
+#include <QPainter>
+#include <QRectF>
+
+// Draws the letters along the diagonal of `square`.
+void DrawEmblemLetters(QPainter& painter, const QRectF& square, const QColor& colour);

@@ -1,0 +1,20 @@
+#pragma once
+// The 16 x 16 menu glyphs and the 32 x 32 program icon, in the 16 colours of
+// the standard palette, each on a flat field of one colour.
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+struct Glyph {
+    QString name;  // as in the file name glyph-<name>.bmp
+    QImage picture;
+};
+
+inline constexpr int kGlyphSide = 16;
+inline constexpr int kIconSide = 32;
+
+std::vector<Glyph> DrawGlyphs();
+
+// The emblem's letters on a flat blue field; `side` is 32 for the icon, 48 for the PNG.
+QImage DrawIcon(int side);

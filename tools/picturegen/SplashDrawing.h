@@ -1,0 +1,12 @@
+#pragma once
+// The 400 x 300 splash picture: yellow on steel blue.
+
+#include <QColor>
+#include <QImage>
+
+inline constexpr int kSplashWidth = 400;
+inline constexpr int kSplashHeight = 300;
+inline const QColor kSplashField(58, 110, 165);
+inline const QColor kSplashInk(255, 255, 0);
+
+QImage DrawSplash();

@@ -1,0 +1,80 @@
+// Draws every embedded picture of the program and writes them into the folder
+// named on the command line. Run with the offscreen platform.
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+
+#include <cstdio>
+#include <exception>
+
+#include "GlyphDrawing.h"
+#include "JpegEncoder.h"
+#include "SchemeDrawing.h"
+#include "SignalPlot.h"
+#include "SplashDrawing.h"
+#include "Typefaces.h"
+#include "WindowsBitmap.h"
+
+namespace {
+
+void Write(const QDir& folder, const QString& name, const QByteArray& bytes)
+{
+    QFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error(("cannot write " + file.fileName()).toStdString());
+}
+
+QByteArray Png(const QImage& picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "PNG", 100);
+    return bytes;
+}
+
+void WriteAll(const QDir& folder)
+{
+    for (int k1 = 1; k1 <= 3; ++k1)
+        for (int k2 = 1; k2 <= 2; ++k2)
+            for (int k3 = 1; k3 <= 2; ++k3)
+                Write(folder, QStringLiteral("scheme%1%2%3.jpg").arg(k1).arg(k2).arg(k3),
+                      EncodeJpeg(DrawScheme(k1, k2, k3)));
+    for (int shape = 1; shape <= 4; ++shape)
+        Write(folder, QStringLiteral("signal%1.jpg").arg(shape), EncodeJpeg(DrawSignalPlot(shape)));
+    Write(folder, QStringLiteral("splash.bmp"), Bitmap24(DrawSplash()));
+    for (const Glyph& glyph : DrawGlyphs())
+        Write(folder, QStringLiteral("glyph-%1.bmp").arg(glyph.name), Bitmap4(ToPalette16(glyph.picture)));
+    const QImage icon = ToPalette16(DrawIcon(kIconSide));
+    QImage opaque(icon.size(), QImage::Format_Indexed8);
+    opaque.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    opaque.fill(1);
+    Write(folder, QStringLiteral("icon.ico"), Icon4(icon, opaque));
+    Write(folder, QStringLiteral("icon48.png"), Png(DrawIcon(48)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    try {
+        RequireLiberationFonts();
+        const QDir folder(QString::fromLocal8Bit(argv[1]));
+        if (!folder.exists())
+            throw std::runtime_error("no such folder: " + std::string(argv[1]));
+        WriteAll(folder);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "picturegen: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
