@@ -1,0 +1,39 @@
+#include "NoiseSource.h"
+
+#include <cmath>
+#include <ctime>
+
+namespace {
+
+constexpr int32_t TermSteps = 100000;
+constexpr double TermResolution = 0.00001;
+constexpr double TermMean = 0.5;
+
+uint32_t ClockSeed()
+{
+    return static_cast<uint32_t>(std::time(nullptr));
+}
+
+} // namespace
+
+NoiseSource::NoiseSource()
+    : NoiseSource(ClockSeed())
+{
+}
+
+NoiseSource::NoiseSource(uint32_t seed)
+{
+    Random.Seed(seed);
+}
+
+// Each term u - 0.5 has a resolution of 100 000 steps; the sum of 24 has
+// variance about 2, which the division by the square root of 2 brings to 1.
+double NoiseSource::Sample()
+{
+    double sum = 0.0;
+    for (int32_t i = 0; i < DrawsPerSample; ++i) {
+        const double u = static_cast<double>(Random.NextValue() % TermSteps) * TermResolution;
+        sum = sum + u - TermMean;
+    }
+    return (Level * sum) / std::sqrt(2.0);
+}

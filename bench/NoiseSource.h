@@ -1,0 +1,21 @@
+#pragma once
+
+#include "RandomSource.h"
+
+#include <cstdint>
+
+// Gaussian noise of standard deviation Level, each sample built from 24
+// uniform draws of the random source.
+class NoiseSource {
+public:
+    // Seeds the random source from the calendar clock.
+    NoiseSource();
+    explicit NoiseSource(uint32_t seed);
+
+    double Sample();
+
+    static constexpr int32_t DrawsPerSample = 24;
+
+    RandomSource Random;
+    double Level = 1.0;
+};

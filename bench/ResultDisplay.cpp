@@ -1,0 +1,3 @@
+#include "Measurement.h"
+
+ResultDisplay::~ResultDisplay() = default;
