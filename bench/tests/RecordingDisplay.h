@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Measurement.h"
+
+#include <vector>
+
+// Keeps every result published to it.
+class RecordingDisplay : public ResultDisplay {
+public:
+    void PublishResult(double registerReading, int32_t trials, int32_t counter) override
+    {
+        Published.push_back({registerReading, trials, counter});
+    }
+
+    std::vector<MeasurementResult> Published;
+};
