@@ -9,9 +9,10 @@
 
 namespace {
 
-// Letters are drawn on a grid of 6 x 9 units with strokes 2 units thick.
+// Letters are drawn on a grid of 6 x 9 units with heavy strokes.
 constexpr double kLetterWidth = 6.0;
 constexpr double kLetterHeight = 9.0;
+constexpr double kStroke = 2.2;
 constexpr double kLetterGap = 1.5;
 constexpr double kChamfer = 0.9;
 
@@ -40,11 +41,16 @@ QPolygonF Chamfered(const std::vector<QPointF>& corners)
 // Э, Н, С: the initials of a laboratory of the town of Энск that exists only here.
 std::vector<QPolygonF> Letters()
 {
-    const QPolygonF e = Chamfered({{0, 0}, {6, 0}, {6, 9}, {0, 9}, {0, 7}, {4, 7}, {4, 5.5}, {1.5, 5.5},
-                                   {1.5, 3.5}, {4, 3.5}, {4, 2}, {0, 2}});
-    const QPolygonF en = Chamfered({{0, 0}, {2, 0}, {2, 3.5}, {4, 3.5}, {4, 0}, {6, 0}, {6, 9}, {4, 9},
-                                    {4, 5.5}, {2, 5.5}, {2, 9}, {0, 9}});
-    const QPolygonF es = Chamfered({{0, 0}, {6, 0}, {6, 2}, {2, 2}, {2, 7}, {6, 7}, {6, 9}, {0, 9}});
+    constexpr double w = kLetterWidth;
+    constexpr double h = kLetterHeight;
+    constexpr double s = kStroke;
+    const double barTop = (h - s) / 2;
+    const double barBottom = (h + s) / 2;
+    const QPolygonF e = Chamfered({{0, 0}, {w, 0}, {w, h}, {0, h}, {0, h - s}, {w - s, h - s}, {w - s, barBottom},
+                                   {1.5, barBottom}, {1.5, barTop}, {w - s, barTop}, {w - s, s}, {0, s}});
+    const QPolygonF en = Chamfered({{0, 0}, {s, 0}, {s, barTop}, {w - s, barTop}, {w - s, 0}, {w, 0}, {w, h},
+                                    {w - s, h}, {w - s, barBottom}, {s, barBottom}, {s, h}, {0, h}});
+    const QPolygonF es = Chamfered({{0, 0}, {w, 0}, {w, s}, {s, s}, {s, h - s}, {w, h - s}, {w, h}, {0, h}});
     return {e, en, es};
 }
 

@@ -160,3 +160,21 @@ QImage DrawIcon(int side)
     DrawEmblemLetters(painter, QRectF(0, 0, side, side), kYellow);
     return image;
 }
+
+// Two colours only: a pixel is yellow when the letters cover at least half of it.
+QImage DrawIconTwoColours(int side)
+{
+    constexpr int kOversampling = 8;
+    QImage coverage(side * kOversampling, side * kOversampling, QImage::Format_Grayscale8);
+    coverage.fill(Qt::black);
+    {
+        QPainter painter(&coverage);
+        DrawEmblemLetters(painter, QRectF(0, 0, coverage.width(), coverage.height()), Qt::white);
+    }
+    const QImage reduced = coverage.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage image(side, side, QImage::Format_RGB32);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            image.setPixelColor(x, y, qGray(reduced.pixel(x, y)) >= 128 ? kYellow : kIconField);
+    return image;
+}

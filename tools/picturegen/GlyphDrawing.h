@@ -16,5 +16,7 @@ inline constexpr int kIconSide = 32;
 
 std::vector<Glyph> DrawGlyphs();
 
-// The emblem's letters on a flat blue field; `side` is 32 for the icon, 48 for the PNG.
+// The emblem's letters on a flat blue field, with smoothed edges (the 48 x 48 PNG).
 QImage DrawIcon(int side);
+// The same in the two colours alone (the 32 x 32 icon of 16 colours).
+QImage DrawIconTwoColours(int side);

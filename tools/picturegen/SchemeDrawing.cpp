@@ -104,7 +104,7 @@ void Ground(QPainter& painter, int x1, int x2, int y)
 
 void ContactNumber(QPainter& painter, const QString& digit, int x, int y)
 {
-    DrawTextInk(painter, digit, SerifFont(12, false, true), QPointF(x, y));
+    DrawTextInk(painter, digit, SerifFont(12, true, true), QPointF(x, y));
 }
 
 void SwitchName(QPainter& painter, const QString& name, int x, int y)
@@ -242,7 +242,7 @@ void SquarerText(QPainter& painter)
 void IntegratorFormula(QPainter& painter)
 {
     const QFont letters = SerifFont(14, true, true);
-    const QFont limits = SerifFont(9, true, true);
+    const QFont limits = SerifFont(10, true, true);
     const QFont integral = SerifFont(24, false, false);
     const double axis = 218.5;
     double x = 447;

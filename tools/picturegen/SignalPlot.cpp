@@ -33,13 +33,14 @@ void Axes(QPainter& painter, const PlotLevels& levels)
     const QFont labels = SerifFont(13, false, false);
     const double labelTop = levels.zero + 6;
     const QString minus = QStringLiteral("−");
-    for (const auto& [ms, text] : {std::pair{-50.0, minus + QStringLiteral("50")},
-                                   std::pair{50.0, QStringLiteral("50")}, std::pair{100.0, QStringLiteral("100")}}) {
+    // The trace jumps at 0 and 50 ms: those labels stand right of the jump, the others centred.
+    for (const auto& [ms, text] : {std::pair{-50.0, minus + QStringLiteral("50")}, std::pair{100.0, QStringLiteral("100")}}) {
         const QRectF ink = TextInk(text, labels);
         const double x = std::min(TimeX(ms) - ink.width() / 2, kPlotWidth - ink.width() - 2);
         DrawTextInk(painter, text, labels, QPointF(x, labelTop));
     }
-    DrawTextInk(painter, QStringLiteral("0"), labels, QPointF(kPlotTimeZeroX + 4, labelTop));
+    for (const auto& [ms, text] : {std::pair{0.0, QStringLiteral("0")}, std::pair{50.0, QStringLiteral("50")}})
+        DrawTextInk(painter, text, labels, QPointF(TimeX(ms) + 5, labelTop));
     DrawTextInk(painter, QStringLiteral("1"), labels,
                 QPointF(kPlotTimeZeroX - 8 - TextInk(QStringLiteral("1"), labels).width(),
                         levels.plus - TextInk(QStringLiteral("1"), labels).height() / 2));
@@ -72,17 +73,20 @@ void Title(QPainter& painter, int shape)
 void Trace(QPainter& painter, int shape, const PlotLevels& levels)
 {
     const auto levelY = [&](int level) { return level > 0 ? levels.plus : levels.minus; };
-    QPainterPath path;
-    path.moveTo(kAxisLeftX, levels.zero + 0.5);
-    path.lineTo(TimeX(0) + 0.5, levels.zero + 0.5);
-    path.lineTo(TimeX(0) + 0.5, levelY(SignalLevel(shape, 0)) + 0.5);
-    path.lineTo(TimeX(25) + 0.5, levelY(SignalLevel(shape, 0)) + 0.5);
-    path.lineTo(TimeX(25) + 0.5, levelY(SignalLevel(shape, 1)) + 0.5);
-    path.lineTo(TimeX(50) + 0.5, levelY(SignalLevel(shape, 1)) + 0.5);
-    path.lineTo(TimeX(50) + 0.5, levels.zero + 0.5);
-    path.lineTo(kAxisRightX + 1, levels.zero + 0.5);
+    // The 2-pixel pen covers exactly two rows or columns, starting at an even one:
+    // the JPEG keeps one colour sample for each 2 x 2 block, and a trace that
+    // shares its blocks with the white field would come out a dull brown.
+    const auto corner = [](int x, int y) { return QPointF((x & ~1) + 1, (y & ~1) + 1); };
+    QPainterPath path(corner(kAxisLeftX, levels.zero));
+    path.lineTo(corner(TimeX(0), levels.zero));
+    path.lineTo(corner(TimeX(0), levelY(SignalLevel(shape, 0))));
+    path.lineTo(corner(TimeX(25), levelY(SignalLevel(shape, 0))));
+    path.lineTo(corner(TimeX(25), levelY(SignalLevel(shape, 1))));
+    path.lineTo(corner(TimeX(50), levelY(SignalLevel(shape, 1))));
+    path.lineTo(corner(TimeX(50), levels.zero));
+    path.lineTo(corner(kAxisRightX, levels.zero));
     painter.save();
-    painter.setPen(QPen(SignalTraceColour(shape), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(SignalTraceColour(shape), 2.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
     painter.restore();

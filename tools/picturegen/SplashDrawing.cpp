@@ -35,9 +35,13 @@ QImage DrawSplash()
     painter.fillRect(QRect(QPoint(138, 8), QPoint(140, 135)), kSplashInk);
     DrawEmblemLetters(painter, QRectF(12, 13, 124, 118), kSplashInk);
 
-    TextBetween(painter, QStringLiteral("Учебный стенд"), SerifFont(24, true, false), 172, 330, 69);
-    TextBetween(painter, QStringLiteral("Исследование"), SerifFont(29, true, true), 105, 299, 154);
-    TextBetween(painter, QStringLiteral("различителя  сигналов"), SerifFont(29, true, true), 47, 369, 198);
-    TextBetween(painter, QStringLiteral("Энск  2010"), SerifFont(23, true, false), 119, 275, 255);
+    TextBetween(painter, QStringLiteral("Учебный стенд"), SerifFont(23, true, false), 172, 330, 69);
+    QFont title = SerifFont(29, true, true);
+    title.setStretch(110);
+    TextBetween(painter, QStringLiteral("Исследование"), title, 105, 299, 154);
+    TextBetween(painter, QStringLiteral("различителя  сигналов"), title, 47, 369, 198);
+    QFont imprint = SerifFont(23, true, false);
+    imprint.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    TextBetween(painter, QStringLiteral("Энск — 2010"), imprint, 119, 275, 255);
     return image;
 }

@@ -49,7 +49,7 @@ void WriteAll(const QDir& folder)
     Write(folder, QStringLiteral("splash.bmp"), Bitmap24(DrawSplash()));
     for (const Glyph& glyph : DrawGlyphs())
         Write(folder, QStringLiteral("glyph-%1.bmp").arg(glyph.name), Bitmap4(ToPalette16(glyph.picture)));
-    const QImage icon = ToPalette16(DrawIcon(kIconSide));
+    const QImage icon = ToPalette16(DrawIconTwoColours(kIconSide));
     QImage opaque(icon.size(), QImage::Format_Indexed8);
     opaque.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     opaque.fill(1);
