@@ -1,0 +1,8 @@
+#pragma once
+
+class TImage;
+
+// Puts the control's picture on the clipboard, decoded at its full size: the
+// clipboard is emptied, then the picture set. A picture that cannot be
+// decoded leaves the clipboard as it was.
+void CopyImageToClipboard(const TImage* image);
