@@ -3,7 +3,17 @@
 #include <QString>
 #include <cstdint>
 
+class TImage;
+
 // A number as the result displays show it: printf-style with the precision
 // chosen by the selector (0 to 7 decimals, "%e" for any other selector), the
 // first full stop replaced by a comma whatever the user's locale says.
 QString FloatToText(std::uint32_t selector, double value);
+
+// Lets the user save the control's picture as a 24-bit bitmap file. A name
+// whose extension is not ".bmp" (in any letter case) is corrected after a
+// message; a corrected name that names an existing file is replaced only
+// when the user agrees. The file is replaced whole or not at all: a failed
+// save leaves an old file as it was and gets the message
+// "Cannot create file <name>".
+void SaveImageAsBitmap(TImage* image);

@@ -1,0 +1,117 @@
+#include "SavePictureDialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+
+namespace {
+
+// Files larger than this are not decoded for the preview.
+constexpr qint64 largestPreviewedFile = 32 * 1024 * 1024;
+constexpr QSize previewSize(220, 220);
+
+BitmapFileNameChooser& Chooser()
+{
+    static BitmapFileNameChooser chooser;
+    return chooser;
+}
+
+ReplaceFileQuestion& Question()
+{
+    static ReplaceFileQuestion question;
+    return question;
+}
+
+void ShowPreview(QLabel* pane, const QString& path)
+{
+    pane->clear();
+    const QFileInfo file(path);
+    if (!file.isFile() || file.size() > largestPreviewedFile)
+        return;
+    QImageReader reader(path);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return;
+    QPixmap shown = QPixmap::fromImage(picture);
+    if (shown.width() > pane->contentsRect().width() || shown.height() > pane->contentsRect().height())
+        shown = shown.scaled(pane->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    pane->setPixmap(shown);
+}
+
+// The non-native dialog lays itself out in a grid; the preview takes a column
+// of its own on the right.
+void AddPreviewPane(QFileDialog& dialog)
+{
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (grid == nullptr)
+        return;
+    auto* pane = new QLabel(&dialog);
+    pane->setObjectName(QStringLiteral("previewPane"));
+    pane->setFixedSize(previewSize);
+    pane->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    pane->setAlignment(Qt::AlignCenter);
+    grid->addWidget(pane, 0, grid->columnCount(), grid->rowCount(), 1);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, pane, [pane](const QString& path) { ShowPreview(pane, path); });
+}
+
+std::optional<QString> RunSaveDialog(QWidget* owner)
+{
+    QFileDialog dialog(owner);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    dialog.setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
+    dialog.selectFile(QStringLiteral("Рисунок.bmp"));
+    AddPreviewPane(dialog);
+    dialog.setSizeGripEnabled(false);
+    dialog.setFixedSize(dialog.sizeHint());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen.first();
+}
+
+bool AskReplace(const QString& fileName)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
+                    fileName + QStringLiteral(" уже существует.\nЗаменить его?"), QMessageBox::Yes | QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace
+
+std::optional<QString> ChooseBitmapFileName(QWidget* owner)
+{
+    return Chooser() ? Chooser()(owner) : RunSaveDialog(owner);
+}
+
+bool ConfirmReplaceFile(const QString& fileName)
+{
+    return Question() ? Question()(fileName) : AskReplace(fileName);
+}
+
+BitmapFileNameChooser SetBitmapFileNameChooser(BitmapFileNameChooser chooser)
+{
+    BitmapFileNameChooser previous = std::move(Chooser());
+    Chooser() = std::move(chooser);
+    return previous;
+}
+
+ReplaceFileQuestion SetReplaceFileQuestion(ReplaceFileQuestion question)
+{
+    ReplaceFileQuestion previous = std::move(Question());
+    Question() = std::move(question);
+    return previous;
+}
