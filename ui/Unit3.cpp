@@ -1,0 +1,220 @@
+#include "Unit3.h"
+
+#include "Comfun.h"
+#include "EmbeddedPictures.h"
+#include "PictureClipboard.h"
+#include "PictureImage.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+TForm3* Form3 = nullptr;
+
+namespace {
+
+constexpr QSize clientSize(385, 481);
+constexpr QPoint screenPosition(483, 167);
+constexpr QRect panelGeometry(8, 16, 324, 194);
+constexpr int bevelWidth = 2;
+constexpr QSize signalPictureSize(304, 174);
+// The four pictures of a group lie stacked, each 4 pixels up and left of the one before.
+constexpr std::array<int, 4> pictureOffsets = {16, 12, 8, 4};
+constexpr std::array<QRect, 4> radioButtonGeometries = {
+    QRect(336, 40, 33, 17), QRect(336, 80, 41, 17), QRect(336, 120, 41, 17), QRect(336, 160, 41, 17)};
+
+bool IsShape(std::int32_t shape)
+{
+    return shape >= 1 && shape <= 4;
+}
+
+QString Numbered(const char* kind, int number)
+{
+    return QString::fromLatin1(kind) + QString::number(number);
+}
+
+// A panel with a raised outer and a lowered inner bevel; its content is
+// placed over both.
+QFrame* NewPanel(const QString& name, QWidget* parent)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(panelGeometry);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(bevelWidth);
+    auto* inner = new QFrame(panel);
+    inner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    inner->setLineWidth(bevelWidth);
+    inner->setGeometry(panel->rect().adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth));
+    return panel;
+}
+
+QGroupBox* NewGroupBox(const QString& name, const QString& caption, const QRect& geometry, QWidget* parent)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    return box;
+}
+
+// The pictures of shapes 1 to 4 of one signal, all with the group's popup menu.
+std::array<TImage*, 4> NewSignalImages(int signal, QFrame* panel, QMenu* menu, std::int32_t shownShape)
+{
+    std::array<TImage*, 4> images{};
+    for (int shape = 1; shape <= 4; ++shape) {
+        const int offset = pictureOffsets[static_cast<std::size_t>(shape - 1)];
+        auto* image = new TImage(SignalPicturePath(signal, shape), QRect(QPoint(offset, offset), signalPictureSize), panel);
+        image->setObjectName(Numbered("Image", signal * 10 + shape));
+        image->SetPopupMenu(menu);
+        image->setVisible(shape == shownShape);
+        images[static_cast<std::size_t>(shape - 1)] = image;
+    }
+    return images;
+}
+
+std::array<QRadioButton*, 4> NewRadioButtons(int firstNumber, QGroupBox* box, QButtonGroup* group)
+{
+    std::array<QRadioButton*, 4> buttons{};
+    for (int shape = 1; shape <= 4; ++shape) {
+        auto* button = new QRadioButton(QString::number(shape), box);
+        button->setObjectName(Numbered("RadioButton", firstNumber + shape - 1));
+        button->setGeometry(radioButtonGeometries[static_cast<std::size_t>(shape - 1)]);
+        group->addButton(button, shape);
+        buttons[static_cast<std::size_t>(shape - 1)] = button;
+    }
+    return buttons;
+}
+
+QMenu* NewPopupMenu(const QString& name, QWidget* parent, QAction*& copy, QAction*& save)
+{
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(name);
+    copy = menu->addAction(MenuGlyphIcon(MenuGlyph::Copy), QStringLiteral("Копировать рисунок"));
+    save = menu->addAction(MenuGlyphIcon(MenuGlyph::Save), QStringLiteral("Сохранить рисунок"));
+    return menu;
+}
+
+}  // namespace
+
+TForm3::TForm3(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Сигналы"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(clientSize);
+    move(screenPosition);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    PopupMenu1 = NewPopupMenu(QStringLiteral("PopupMenu1"), this, N1, N2);
+    PopupMenu2 = NewPopupMenu(QStringLiteral("PopupMenu2"), this, N3, N4);
+
+    GroupBox1 = NewGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("  Cигнал1  "), QRect(0, 0, 385, 217), this);
+    Panel1 = NewPanel(QStringLiteral("Panel1"), GroupBox1);
+    images1_ = NewSignalImages(1, Panel1, PopupMenu1, 1);
+    RadioGroup1 = new QButtonGroup(GroupBox1);
+    const auto buttons1 = NewRadioButtons(1, GroupBox1, RadioGroup1);
+
+    GroupBox2 = NewGroupBox(QStringLiteral("GroupBox2"), QStringLiteral("  Cигнал2  "), QRect(0, 216, 385, 209), this);
+    Panel2 = NewPanel(QStringLiteral("Panel2"), GroupBox2);
+    images2_ = NewSignalImages(2, Panel2, PopupMenu2, 2);
+    RadioGroup2 = new QButtonGroup(GroupBox2);
+    const auto buttons2 = NewRadioButtons(5, GroupBox2, RadioGroup2);
+
+    Button1 = new QPushButton(QStringLiteral("Готово"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(112, 440, 153, 33);
+    Button1->setAutoDefault(false);
+
+    Image11 = images1_[0], Image12 = images1_[1], Image13 = images1_[2], Image14 = images1_[3];
+    Image21 = images2_[0], Image22 = images2_[1], Image23 = images2_[2], Image24 = images2_[3];
+    RadioButton1 = buttons1[0], RadioButton2 = buttons1[1], RadioButton3 = buttons1[2], RadioButton4 = buttons1[3];
+    RadioButton5 = buttons2[0], RadioButton6 = buttons2[1], RadioButton7 = buttons2[2], RadioButton8 = buttons2[3];
+    RadioButton1->setChecked(true);
+    RadioButton6->setChecked(true);
+
+    const std::array<std::pair<QRadioButton*, void (TForm3::*)()>, 8> radioHandlers = {{
+        {RadioButton1, &TForm3::RadioButton1Click},
+        {RadioButton2, &TForm3::RadioButton2Click},
+        {RadioButton3, &TForm3::RadioButton3Click},
+        {RadioButton4, &TForm3::RadioButton4Click},
+        {RadioButton5, &TForm3::RadioButton5Click},
+        {RadioButton6, &TForm3::RadioButton6Click},
+        {RadioButton7, &TForm3::RadioButton7Click},
+        {RadioButton8, &TForm3::RadioButton8Click},
+    }};
+    for (const auto& [button, handler] : radioHandlers) {
+        connect(button, &QRadioButton::toggled, this, [this, handler](bool checked) {
+            if (checked)
+                (this->*handler)();
+        });
+    }
+    connect(N1, &QAction::triggered, this, &TForm3::N1Click);
+    connect(N2, &QAction::triggered, this, &TForm3::N2Click);
+    connect(N3, &QAction::triggered, this, &TForm3::N3Click);
+    connect(N4, &QAction::triggered, this, &TForm3::N4Click);
+    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+
+    Signal1Shape = 1;
+    Signal2Shape = 2;
+}
+
+TImage* TForm3::SignalImage(int signal, std::int32_t shape) const
+{
+    if (!IsShape(shape) || (signal != 1 && signal != 2))
+        return nullptr;
+    return (signal == 1 ? images1_ : images2_)[static_cast<std::size_t>(shape - 1)];
+}
+
+void TForm3::SetSignal1Shape(std::int32_t shape)
+{
+    if (TImage* old = SignalImage(1, Signal1Shape))
+        old->hide();
+    Signal1Shape = shape;
+    if (TImage* shown = SignalImage(1, Signal1Shape))
+        shown->show();
+}
+
+void TForm3::SetSignal2Shape(std::int32_t shape)
+{
+    if (TImage* old = SignalImage(2, Signal2Shape))
+        old->hide();
+    Signal2Shape = shape;
+    if (TImage* shown = SignalImage(2, Signal2Shape))
+        shown->show();
+}
+
+void TForm3::N1Click()
+{
+    if (const TImage* image = SignalImage(1, Signal1Shape))
+        CopyImageToClipboard(image);
+}
+
+void TForm3::N2Click()
+{
+    if (TImage* image = SignalImage(1, Signal1Shape))
+        SaveImageAsBitmap(image);
+}
+
+void TForm3::N3Click()
+{
+    if (const TImage* image = SignalImage(2, Signal2Shape))
+        CopyImageToClipboard(image);
+}
+
+void TForm3::N4Click()
+{
+    if (TImage* image = SignalImage(2, Signal2Shape))
+        SaveImageAsBitmap(image);
+}
+
+void TForm3::Button1Click()
+{
+    reject();
+}

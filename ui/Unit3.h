@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class TImage;
+
+// The signal-selection dialog: the shapes (1 to 4) of the two test signals,
+// each shown by the picture of the chosen shape, which can be copied or saved.
+// A selection takes effect at once; closing the dialog only hides it.
+class TForm3 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm3(QWidget* parent = nullptr);
+
+    std::int32_t Signal1Shape = 0;
+    std::int32_t Signal2Shape = 0;
+
+    void SetSignal1Shape(std::int32_t shape);
+    void SetSignal2Shape(std::int32_t shape);
+
+    void RadioButton1Click() { SetSignal1Shape(1); }
+    void RadioButton2Click() { SetSignal1Shape(2); }
+    void RadioButton3Click() { SetSignal1Shape(3); }
+    void RadioButton4Click() { SetSignal1Shape(4); }
+    void RadioButton5Click() { SetSignal2Shape(1); }
+    void RadioButton6Click() { SetSignal2Shape(2); }
+    void RadioButton7Click() { SetSignal2Shape(3); }
+    void RadioButton8Click() { SetSignal2Shape(4); }
+    void N1Click();
+    void N2Click();
+    void N3Click();
+    void N4Click();
+    void Button1Click();
+
+    QGroupBox* GroupBox1;
+    QFrame* Panel1;
+    TImage* Image11;
+    TImage* Image12;
+    TImage* Image13;
+    TImage* Image14;
+    QRadioButton* RadioButton1;
+    QRadioButton* RadioButton2;
+    QRadioButton* RadioButton3;
+    QRadioButton* RadioButton4;
+    QButtonGroup* RadioGroup1;
+    QGroupBox* GroupBox2;
+    QFrame* Panel2;
+    TImage* Image21;
+    TImage* Image22;
+    TImage* Image23;
+    TImage* Image24;
+    QRadioButton* RadioButton5;
+    QRadioButton* RadioButton6;
+    QRadioButton* RadioButton7;
+    QRadioButton* RadioButton8;
+    QButtonGroup* RadioGroup2;
+    QPushButton* Button1;
+    QMenu* PopupMenu1;
+    QAction* N1;
+    QAction* N2;
+    QMenu* PopupMenu2;
+    QAction* N3;
+    QAction* N4;
+
+    // The picture of the given shape (1 to 4) of signal 1 or 2; null outside.
+    TImage* SignalImage(int signal, std::int32_t shape) const;
+
+private:
+    std::array<TImage*, 4> images1_{};
+    std::array<TImage*, 4> images2_{};
+};
+
+// The program's one signal-selection dialog, created at start-up.
+extern TForm3* Form3;
