@@ -1,0 +1,77 @@
+#include "HelloUnit.h"
+
+#include "EmbeddedPictures.h"
+#include "PictureImage.h"
+#include "ScreenCursor.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr QSize clientSize(400, 300);
+constexpr int closingDelayMs = 5000;
+
+}  // namespace
+
+THelloForm::THelloForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("HelloForm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(clientSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - clientSize.width()) / 2, area.y() + (area.height() - clientSize.height()) / 2);
+    }
+
+    Image1 = new TImage(SplashPicturePath(), QRect(QPoint(0, 0), clientSize), this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setCursor(Qt::BusyCursor);
+    Image1->Hint = QStringLiteral("Нажмите любую клавишу");
+    connect(Image1, &TImage::Click, this, &THelloForm::FormClick);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(closingDelayMs);
+    connect(Timer1, &QTimer::timeout, this, &THelloForm::Timer1Timer);
+    Timer1->start();
+
+    FormCreate();
+}
+
+void THelloForm::FormCreate()
+{
+    SetScreenCursor(crAppStart);
+}
+
+void THelloForm::FormClick()
+{
+    close();
+}
+
+void THelloForm::Timer1Timer()
+{
+    Timer1->stop();
+    close();
+}
+
+void THelloForm::FormClose()
+{
+    SetScreenCursor(crDefault);
+}
+
+void THelloForm::mouseReleaseEvent(QMouseEvent* event)
+{
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        FormClick();
+}
+
+void THelloForm::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
