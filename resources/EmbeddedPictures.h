@@ -12,6 +12,8 @@ QString SignalPicturePath(int group, int shape);    // group 1 or 2, shape 1..4;
 QString SplashPicturePath();
 
 enum class MenuGlyph { Copy, Save, Exit, Switches, Signals, Measure };
+// The glyph with its field (the colour of its lower-left pixel) transparent.
+// Icons need the application object to exist.
 QIcon MenuGlyphIcon(MenuGlyph glyph);
 QString MenuGlyphPath(MenuGlyph glyph);
 

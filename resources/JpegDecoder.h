@@ -8,8 +8,8 @@
 
 // Largest picture the decoder accepts, so that a forged header cannot make it
 // allocate gigabytes.
-inline constexpr int kMaxJpegSide = 8192;
-inline constexpr qint64 kMaxJpegPixels = 16 * 1024 * 1024;
+inline constexpr int kMaxJpegSide = 4096;
+inline constexpr qint64 kMaxJpegPixels = qint64{kMaxJpegSide} * kMaxJpegSide;
 
 // Decodes `data` into an RGB image. On failure returns false, leaves `image`
 // null and, when `error` is given, puts libjpeg's message there.

@@ -48,8 +48,10 @@ private slots:
         QTest::newRow("cut in the first rows") << good.left(good.size() / 4);
         QTest::newRow("cut in the middle") << good.left(good.size() / 2);
         QTest::newRow("cut before the end marker") << good.left(good.size() - 2);
-        QTest::newRow("not a JPEG") << QByteArray("BM\x36\x00\x00\x00 not a picture", 22);
-        QTest::newRow("PNG signature") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        static constexpr char bitmap[] = "BM\x36\x00\x00\x00 not a picture";
+        static constexpr char png[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR";
+        QTest::newRow("not a JPEG") << QByteArray(bitmap, sizeof bitmap - 1);
+        QTest::newRow("PNG signature") << QByteArray(png, sizeof png - 1);
 
         QByteArray zeroWidth = good;
         const int frame = FrameHeaderAt(good);
