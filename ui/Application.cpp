@@ -1,0 +1,35 @@
+#include "Application.h"
+
+#include "PlainMessage.h"
+
+#include <QStyleFactory>
+
+// The classic look the windows were designed in: raised buttons, sunken
+// fields, group frames drawn through their captions.
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
+        setStyle(classic);
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowException(std::current_exception());
+        return false;
+    }
+}
+
+void ShowException(std::exception_ptr error)
+{
+    QString text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& exception) {
+        text = QString::fromUtf8(exception.what());
+    } catch (...) {
+    }
+    ShowPlainMessage(text);
+}

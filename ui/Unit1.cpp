@@ -1,0 +1,349 @@
+#include "Unit1.h"
+
+#include "Comfun.h"
+#include "EditFloatUnit.h"
+#include "EmbeddedPictures.h"
+#include "HelloUnit.h"
+#include "PictureClipboard.h"
+#include "PictureImage.h"
+#include "PlainMessage.h"
+#include "SchemeTable.h"
+#include "ScreenCursor.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "WindowFonts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <qdrawutil.h>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+constexpr QSize ClientSize(784, 542);
+constexpr QPoint SchemePlace(40, 8);
+constexpr QSize SchemeSize(687, 300);
+constexpr int PanelBevelWidth = 2;
+
+const QString RefusalMessage =
+    QStringLiteral("Схема лабораторной установки не соответствует ни одному из пунктов лабораторной работы.");
+
+// The white panel that carries the schematic: a raised outer bevel and a
+// lowered inner one.
+class SchemePanel : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        qDrawShadePanel(&painter, rect(), palette(), false, PanelBevelWidth);
+        const int inset = PanelBevelWidth;
+        qDrawShadePanel(&painter, rect().adjusted(inset, inset, -inset, -inset), palette(), true, PanelBevelWidth);
+    }
+};
+
+QGroupBox* NewGroupBox(const char* name, const QString& caption, const QRect& geometry, QWidget* parent)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    return box;
+}
+
+QPushButton* NewButton(const char* name, const QString& caption, const QRect& geometry, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+// A result display: centred bold italic serif text on white in a sunken frame.
+QLabel* NewResultDisplay(const char* name, const QRect& geometry, QWidget* parent)
+{
+    auto* display = new QLabel(QStringLiteral("0"), parent);
+    display->setObjectName(name);
+    display->setGeometry(geometry);
+    display->setAlignment(Qt::AlignCenter);
+    display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    display->setLineWidth(2);
+    display->setFont(ResultDisplayFont());
+    display->setAutoFillBackground(true);
+    QPalette palette = display->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    display->setPalette(palette);
+    return display;
+}
+
+TEditFloat* NewEditFloat(const char* name, const QRect& geometry, QWidget* parent)
+{
+    auto* field = new TEditFloat(parent);
+    field->setObjectName(name);
+    field->setGeometry(geometry);
+    return field;
+}
+
+QAction* NewMenuItem(QMenu* menu, const char* name, MenuGlyph glyph, const QString& caption)
+{
+    QAction* item = menu->addAction(MenuGlyphIcon(glyph), caption);
+    item->setObjectName(name);
+    return item;
+}
+
+QAction* NewSeparator(QMenu* menu, const char* name)
+{
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(name);
+    return separator;
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* owner, DetectorBench& bench)
+    : QMainWindow(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      bench_(bench)
+{
+    setObjectName("Form1");
+    setWindowTitle(
+        QStringLiteral("Лабораторная работа № 4. Исследование различителя сигналов. Учебный стенд 2010"));
+    setFont(WindowFont());
+    BuildControls();
+    BuildMenus();
+    FixDesignedSize();
+
+    auto* splash = new THelloForm();
+    splash->show();
+    splash->repaint();
+
+    FormCreate();
+}
+
+void TForm1::BuildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    client->setMinimumSize(ClientSize);
+    setCentralWidget(client);
+
+    GroupBox1 = NewGroupBox("GroupBox1", QStringLiteral("  Лабораторная установка  "), {8, 312, 761, 217}, client);
+    GroupBox2 = NewGroupBox("GroupBox2", QStringLiteral("  Конфигурация  "), {8, 16, 245, 113}, GroupBox1);
+    Button1 = NewButton("Button1", QStringLiteral("Положение ключей"), {40, 16, 161, 25}, GroupBox2);
+    Button2 = NewButton("Button2", QStringLiteral("Сигналы"), {40, 48, 161, 25}, GroupBox2);
+    Button3 = NewButton("Button3", QStringLiteral("Выполнить измерение"), {40, 80, 161, 25}, GroupBox2);
+
+    GroupBox3 = NewGroupBox("GroupBox3", QStringLiteral("  Коэффициент усиления K  "), {256, 16, 245, 113}, GroupBox1);
+    EditFloat1 = NewEditFloat("EditFloat1", {16, 48, 209, 21}, GroupBox3);
+    EditFloat1->SetMaxLength(8);
+    EditFloat1->setText(QStringLiteral("1"));
+    EditFloat1->SetCorrMsg(true);
+    EditFloat1->SetMax(1000);
+    EditFloat1->SetVal(1);
+
+    GroupBox4 = NewGroupBox("GroupBox4", QStringLiteral("  Порог принятия решения H, мВ"), {504, 16, 250, 113}, GroupBox1);
+    EditFloat2 = NewEditFloat("EditFloat2", {16, 48, 217, 21}, GroupBox4);
+    EditFloat2->SetMaxLength(8);
+    EditFloat2->setText(QStringLiteral("0"));
+    EditFloat2->SetCorrMsg(true);
+    EditFloat2->SetMax(1000);
+
+    GroupBox5 = NewGroupBox("GroupBox5", QStringLiteral("  Регистратор  мВ*мВ"), {8, 136, 245, 65}, GroupBox1);
+    StaticText1 = NewResultDisplay("StaticText1", {16, 24, 209, 25}, GroupBox5);
+    GroupBox6 = NewGroupBox("GroupBox6", QStringLiteral("  Количество опытов  "), {256, 136, 245, 65}, GroupBox1);
+    StaticText2 = NewResultDisplay("StaticText2", {16, 24, 209, 25}, GroupBox6);
+    GroupBox7 = NewGroupBox("GroupBox7", QStringLiteral("  Счётчик  "), {504, 136, 250, 65}, GroupBox1);
+    StaticText3 = NewResultDisplay("StaticText3", {16, 24, 217, 25}, GroupBox7);
+
+    Panel1 = new SchemePanel(client);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(8, 0, 761, 313);
+    for (std::size_t slot = 0; slot < SchemeTable.size(); ++slot) {
+        const SwitchConfiguration& switches = SchemeTable[slot].Switches;
+        auto* image = new TImage(
+            SchemePicturePath(switches.K1Index + 1, switches.K2Index + 1, switches.K3Index + 1),
+            QRect(SchemePlace, SchemeSize), Panel1);
+        image->setObjectName(SchemeTable[slot].ImageName);
+        image->setVisible(slot == 0);
+        SchemeImages[slot] = image;
+    }
+
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(EditFloat1, &TEditFloat::Exit, this, &TForm1::EditFloat1Exit);
+    connect(EditFloat2, &TEditFloat::Exit, this, &TForm1::EditFloat2Exit);
+}
+
+void TForm1::BuildMenus()
+{
+    MainMenu1 = menuBar();
+    MainMenu1->setObjectName("MainMenu1");
+    // Menus are written in the desktop's menu font, the bar like its drop-down menus.
+    MainMenu1->setFont(QApplication::font("QMenu"));
+    N1 = MainMenu1->addMenu(QStringLiteral("Файл"));
+    N1->setObjectName("N1");
+    N3 = NewMenuItem(N1, "N3", MenuGlyph::Copy, QStringLiteral("Копировать схему лабораторной установки"));
+    N4 = NewMenuItem(N1, "N4", MenuGlyph::Save, QStringLiteral("Сохранить схему лабораторной установки"));
+    N15 = NewSeparator(N1, "N15");
+    N5 = NewMenuItem(N1, "N5", MenuGlyph::Exit, QStringLiteral("Выход"));
+    N2 = MainMenu1->addMenu(QStringLiteral("Лабораторная установка"));
+    N2->setObjectName("N2");
+    N6 = NewMenuItem(N2, "N6", MenuGlyph::Switches, QStringLiteral("Положение ключей"));
+    N7 = NewMenuItem(N2, "N7", MenuGlyph::Signals, QStringLiteral("Сигналы"));
+    N8 = NewMenuItem(N2, "N8", MenuGlyph::Measure, QStringLiteral("Выполнить измерение"));
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    N9 = NewMenuItem(PopupMenu1, "N9", MenuGlyph::Copy, QStringLiteral("Копировать схему лабораторной установки"));
+    N10 = NewMenuItem(PopupMenu1, "N10", MenuGlyph::Save, QStringLiteral("Сохранить схему лабораторной установки"));
+    N11 = NewSeparator(PopupMenu1, "N11");
+    N12 = NewMenuItem(PopupMenu1, "N12", MenuGlyph::Switches, QStringLiteral("Положение ключей"));
+    N13 = NewMenuItem(PopupMenu1, "N13", MenuGlyph::Signals, QStringLiteral("Сигналы"));
+    N14 = NewMenuItem(PopupMenu1, "N14", MenuGlyph::Measure, QStringLiteral("Выполнить измерение"));
+    for (TImage* image : SchemeImages)
+        image->SetPopupMenu(PopupMenu1);
+
+    for (QAction* item : {N3, N9})
+        connect(item, &QAction::triggered, this, &TForm1::N3Click);
+    for (QAction* item : {N4, N10})
+        connect(item, &QAction::triggered, this, &TForm1::N4Click);
+    connect(N5, &QAction::triggered, this, &TForm1::N5Click);
+    for (QAction* item : {N6, N12})
+        connect(item, &QAction::triggered, this, &TForm1::Button1Click);
+    for (QAction* item : {N7, N13})
+        connect(item, &QAction::triggered, this, &TForm1::Button2Click);
+    for (QAction* item : {N8, N14})
+        connect(item, &QAction::triggered, this, &TForm1::Button3Click);
+}
+
+// Not resizable: the designed client area plus the menu bar, except while
+// maximised, when the window takes the screen and the controls stay put.
+void TForm1::FixDesignedSize()
+{
+    const QSize designed(ClientSize.width(), ClientSize.height() + MainMenu1->sizeHint().height());
+    setMinimumSize(designed);
+    setMaximumSize(isMaximized() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : designed);
+}
+
+void TForm1::FormCreate()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        ApplyMaximiseRule(screen->geometry());
+}
+
+void TForm1::ApplyMaximiseRule(const QRect& screen)
+{
+    if (screen.width() <= 800 || screen.height() <= 600) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        FixDesignedSize();
+        return;
+    }
+    move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        FixDesignedSize();
+}
+
+// Windows that stay on top, the splash among them, stay above the main window
+// also where no window manager keeps them there.
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            window->raise();
+}
+
+// Closing the main window ends the program, even while the splash is open.
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+void TForm1::Button1Click()
+{
+    Form2->exec();
+}
+
+void TForm1::Button2Click()
+{
+    Form3->exec();
+}
+
+void TForm1::Button3Click()
+{
+    SetScreenCursor(crHourGlass);
+    MeasurementInputs inputs;
+    inputs.Signal1Shape = Form3->Signal1Shape;
+    inputs.Signal2Shape = Form3->Signal2Shape;
+    inputs.Gain = EditFloat1->Val();
+    inputs.Threshold = EditFloat2->Val();
+    inputs.Switches = Form2->Switches();
+    const bool measured = bench_.RunMeasurement(inputs, *this);
+    SetScreenCursor(crDefault);
+    if (!measured)
+        ShowPlainMessage(RefusalMessage);
+}
+
+void TForm1::PublishResult(double registerReading, int32_t trials, int32_t counter)
+{
+    StaticText1->setText(FloatToText(2, registerReading));
+    StaticText2->setText(QString::number(trials));
+    StaticText3->setText(QString::number(counter));
+}
+
+void TForm1::N3Click()
+{
+    if (const TImage* image = CurrentSchemeImage())
+        CopyImageToClipboard(image);
+}
+
+void TForm1::N4Click()
+{
+    if (TImage* image = CurrentSchemeImage())
+        SaveImageAsBitmap(image);
+}
+
+void TForm1::N5Click()
+{
+    QCoreApplication::quit();
+}
+
+void TForm1::EditFloat1Exit()
+{
+    EditFloat1->GetModify();
+}
+
+void TForm1::EditFloat2Exit()
+{
+    EditFloat2->GetModify();
+}
+
+TImage* TForm1::SchemeImage(const SwitchConfiguration& switches) const
+{
+    const int slot = SchemeSlot(switches);
+    return slot < 0 ? nullptr : SchemeImages[static_cast<std::size_t>(slot)];
+}
+
+TImage* TForm1::CurrentSchemeImage() const
+{
+    return SchemeImage(Form2->Switches());
+}

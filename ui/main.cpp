@@ -1,0 +1,56 @@
+#include "Application.h"
+#include "EmbeddedPictures.h"
+#include "QtRussianTexts.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+
+#include <QPointer>
+#include <memory>
+
+namespace {
+
+// Windows that outlive the three forms, such as a splash still open when the
+// program ends, are destroyed with them.
+void DestroyRemainingWindows()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : TApplication::topLevelWidgets())
+        windows.append(window);
+    for (const QPointer<QWidget>& window : windows)
+        delete window.data();
+}
+
+}  // namespace
+
+// The bench is built before main, when the bench library is initialised.
+int main(int argc, char** argv)
+{
+    TApplication application(argc, argv);
+    TApplication::setApplicationName(QStringLiteral("detector-lab"));
+    InstallQtRussianTexts();
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm3> form3;
+    try {
+        TApplication::setWindowIcon(ApplicationIcon());
+        form1 = std::make_unique<TForm1>();
+        Form1 = form1.get();
+        form2 = std::make_unique<TForm2>();
+        Form2 = form2.get();
+        form3 = std::make_unique<TForm3>();
+        Form3 = form3.get();
+        Form1->show();
+        TApplication::exec();
+    } catch (...) {
+        ShowException(std::current_exception());
+    }
+    Form3 = nullptr;
+    Form2 = nullptr;
+    Form1 = nullptr;
+    form3.reset();
+    form2.reset();
+    form1.reset();
+    DestroyRemainingWindows();
+    return 0;
+}
