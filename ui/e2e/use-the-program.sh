@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Uses the real program in a virtual display as a person would: waits for the
+# splash and the main window, takes a screenshot, closes the splash with a
+# click, runs a measurement with a click on "Выполнить измерение", and ends
+# the program through "Файл" / "Выход". Leaves nothing running.
+#   use-the-program.sh <detector-lab executable> <folder for the screenshots>
+# Exit status 77 (skipped) when xvfb-run, xdotool or import is missing.
+set -uo pipefail
+program=$1
+shots=$2
+
+if [ -z "${DL_E2E_DISPLAY_READY:-}" ]; then
+  for tool in xvfb-run xdotool import; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+  mkdir -p "$shots"
+  before=$(ls -d /tmp/xvfb-run.* 2>/dev/null)
+  DL_E2E_DISPLAY_READY=1 timeout -k 5 90 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  status=$?
+  # A killed xvfb-run leaves its folder behind.
+  for folder in /tmp/xvfb-run.*; do
+    [ -e "$folder" ] && ! grep -qxF "$folder" <<<"$before" && rm -rf "$folder"
+  done
+  exit $status
+fi
+
+# In a sanitizer build: libxkbcommon-x11, which Qt's X11 platform loads,
+# reads its keymap names with strndup past their end.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$program" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
+
+# Prints the id of the program's visible window whose size is WxH (the
+# splash) or whose title starts as given (the main window).
+find_window() {
+  local wanted=$1 id WIDTH HEIGHT X Y WINDOW SCREEN
+  for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+    case $wanted in
+      size=*)
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        [ "${WIDTH}x${HEIGHT}" = "${wanted#size=}" ] && { echo "$id"; return 0; } ;;
+      *)
+        xdotool getwindowname "$id" 2>/dev/null | grep -q "^$wanted" && { echo "$id"; return 0; } ;;
+    esac
+  done
+  return 1
+}
+
+wait_for_window() {
+  local tries
+  for tries in $(seq 100); do
+    find_window "$1" && return 0
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.05
+  done
+  return 1
+}
+
+region_sum() { import -window root -crop "$1" png:- | md5sum; }
+
+splash=$(wait_for_window size=400x300) || fail "no splash window"
+main=$(wait_for_window "Лабораторная работа № 4") || fail "no main window"
+sleep 0.3
+import -window root "$shots/start.png" || fail "no screenshot"
+
+eval "$(xdotool getwindowgeometry --shell "$splash")"
+xdotool mousemove $((X + 200)) $((Y + 150)) click 1
+for tries in $(seq 50); do find_window size=400x300 >/dev/null || break; sleep 0.1; done
+find_window size=400x300 >/dev/null && fail "the splash did not close on a click"
+
+eval "$(xdotool getwindowgeometry --shell "$main")"
+menu_height=$((HEIGHT - 542))
+# Client coordinates: Button3 and StaticText2 inside their group boxes.
+trials_display="209x25+$((X + 8 + 256 + 16))+$((Y + menu_height + 312 + 136 + 24))"
+before_measurement=$(region_sum "$trials_display")
+xdotool mousemove $((X + 8 + 8 + 40 + 80)) $((Y + menu_height + 312 + 16 + 80 + 12)) click 1
+changed=""
+for tries in $(seq 50); do
+  [ "$(region_sum "$trials_display")" != "$before_measurement" ] && { changed=yes; break; }
+  sleep 0.1
+done
+[ -n "$changed" ] || fail "the number of trials did not change after the click on Button3"
+import -window root "$shots/measured.png"
+
+xdotool mousemove $((X + 20)) $((Y + menu_height / 2)) click 1
+sleep 0.3
+xdotool key Up Return
+for tries in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$pid" 2>/dev/null && fail "the program is still running after Файл / Выход"
+wait "$pid"
+status=$?
+trap - EXIT
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "ok: splash, main window, measurement and exit; screenshots in $shots"
