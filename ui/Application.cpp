@@ -1,15 +1,18 @@
 #include "Application.h"
 
 #include "PlainMessage.h"
+#include "WindowFonts.h"
 
 #include <QStyleFactory>
 
 // The classic look the windows were designed in: raised buttons, sunken
-// fields, group frames drawn through their captions.
+// fields, group frames drawn through their captions, and the windows' font
+// in the menus and message boxes too.
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
         setStyle(classic);
+    setFont(WindowFont());
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

@@ -96,9 +96,9 @@ TEditFloat* NewEditFloat(const char* name, const QRect& geometry, QWidget* paren
     return field;
 }
 
-QAction* NewMenuItem(QMenu* menu, const char* name, MenuGlyph glyph, const QString& caption)
+QAction* NewMenuItem(QMenu* menu, const char* name, const QIcon& glyph, const QString& caption)
 {
-    QAction* item = menu->addAction(MenuGlyphIcon(glyph), caption);
+    QAction* item = menu->addAction(glyph, caption);
     item->setObjectName(name);
     return item;
 }
@@ -189,30 +189,34 @@ void TForm1::BuildControls()
 
 void TForm1::BuildMenus()
 {
+    const QIcon copyGlyph = MenuGlyphIcon(MenuGlyph::Copy);
+    const QIcon saveGlyph = MenuGlyphIcon(MenuGlyph::Save);
+    const QIcon switchesGlyph = MenuGlyphIcon(MenuGlyph::Switches);
+    const QIcon signalsGlyph = MenuGlyphIcon(MenuGlyph::Signals);
+    const QIcon measureGlyph = MenuGlyphIcon(MenuGlyph::Measure);
+
     MainMenu1 = menuBar();
     MainMenu1->setObjectName("MainMenu1");
-    // Menus are written in the desktop's menu font, the bar like its drop-down menus.
-    MainMenu1->setFont(QApplication::font("QMenu"));
     N1 = MainMenu1->addMenu(QStringLiteral("Файл"));
     N1->setObjectName("N1");
-    N3 = NewMenuItem(N1, "N3", MenuGlyph::Copy, QStringLiteral("Копировать схему лабораторной установки"));
-    N4 = NewMenuItem(N1, "N4", MenuGlyph::Save, QStringLiteral("Сохранить схему лабораторной установки"));
+    N3 = NewMenuItem(N1, "N3", copyGlyph, QStringLiteral("Копировать схему лабораторной установки"));
+    N4 = NewMenuItem(N1, "N4", saveGlyph, QStringLiteral("Сохранить схему лабораторной установки"));
     N15 = NewSeparator(N1, "N15");
-    N5 = NewMenuItem(N1, "N5", MenuGlyph::Exit, QStringLiteral("Выход"));
+    N5 = NewMenuItem(N1, "N5", MenuGlyphIcon(MenuGlyph::Exit), QStringLiteral("Выход"));
     N2 = MainMenu1->addMenu(QStringLiteral("Лабораторная установка"));
     N2->setObjectName("N2");
-    N6 = NewMenuItem(N2, "N6", MenuGlyph::Switches, QStringLiteral("Положение ключей"));
-    N7 = NewMenuItem(N2, "N7", MenuGlyph::Signals, QStringLiteral("Сигналы"));
-    N8 = NewMenuItem(N2, "N8", MenuGlyph::Measure, QStringLiteral("Выполнить измерение"));
+    N6 = NewMenuItem(N2, "N6", switchesGlyph, QStringLiteral("Положение ключей"));
+    N7 = NewMenuItem(N2, "N7", signalsGlyph, QStringLiteral("Сигналы"));
+    N8 = NewMenuItem(N2, "N8", measureGlyph, QStringLiteral("Выполнить измерение"));
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    N9 = NewMenuItem(PopupMenu1, "N9", MenuGlyph::Copy, QStringLiteral("Копировать схему лабораторной установки"));
-    N10 = NewMenuItem(PopupMenu1, "N10", MenuGlyph::Save, QStringLiteral("Сохранить схему лабораторной установки"));
+    N9 = NewMenuItem(PopupMenu1, "N9", copyGlyph, QStringLiteral("Копировать схему лабораторной установки"));
+    N10 = NewMenuItem(PopupMenu1, "N10", saveGlyph, QStringLiteral("Сохранить схему лабораторной установки"));
     N11 = NewSeparator(PopupMenu1, "N11");
-    N12 = NewMenuItem(PopupMenu1, "N12", MenuGlyph::Switches, QStringLiteral("Положение ключей"));
-    N13 = NewMenuItem(PopupMenu1, "N13", MenuGlyph::Signals, QStringLiteral("Сигналы"));
-    N14 = NewMenuItem(PopupMenu1, "N14", MenuGlyph::Measure, QStringLiteral("Выполнить измерение"));
+    N12 = NewMenuItem(PopupMenu1, "N12", switchesGlyph, QStringLiteral("Положение ключей"));
+    N13 = NewMenuItem(PopupMenu1, "N13", signalsGlyph, QStringLiteral("Сигналы"));
+    N14 = NewMenuItem(PopupMenu1, "N14", measureGlyph, QStringLiteral("Выполнить измерение"));
     for (TImage* image : SchemeImages)
         image->SetPopupMenu(PopupMenu1);
 

@@ -65,7 +65,7 @@ public:
     QLabel* StaticText3;
     QWidget* Panel1;
     // Image111 ... Image322, in the order of the position-to-schematic table.
-    std::array<TImage*, 12> SchemeImages;
+    std::array<TImage*, 12> SchemeImages{};
 
     QMenuBar* MainMenu1;
     QMenu* N1;
