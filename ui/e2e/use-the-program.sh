@@ -15,8 +15,19 @@ if [ -z "${DL_E2E_DISPLAY_READY:-}" ]; then
   done
   mkdir -p "$shots"
   before=$(ls -d /tmp/xvfb-run.* 2>/dev/null)
+  servers_before=$(pgrep -x Xvfb)
   DL_E2E_DISPLAY_READY=1 timeout -k 5 90 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
   status=$?
+  # xvfb-run signals its server without waiting for it: wait until it has ended.
+  for tries in $(seq 50); do
+    running=""
+    for server in $(pgrep -x Xvfb); do
+      grep -qxF "$server" <<<"$servers_before" && continue
+      [ "$(ps -o stat= -p "$server" | cut -c1)" = Z ] || running=yes
+    done
+    [ -z "$running" ] && break
+    sleep 0.1
+  done
   # A killed xvfb-run leaves its folder behind.
   for folder in /tmp/xvfb-run.*; do
     [ -e "$folder" ] && ! grep -qxF "$folder" <<<"$before" && rm -rf "$folder"
