@@ -8,7 +8,7 @@ DL_PACKAGES=(
   fonts-liberation
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file binutils
 )
 
 dl_ensure_packages() {

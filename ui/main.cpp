@@ -28,6 +28,8 @@ int main(int argc, char** argv)
 {
     TApplication application(argc, argv);
     TApplication::setApplicationName(QStringLiteral("detector-lab"));
+    // Matches the installed desktop entry, so the desktop ties the window to it.
+    TApplication::setDesktopFileName(QStringLiteral("org.detectorlab.DetectorLab"));
     InstallQtRussianTexts();
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm2> form2;

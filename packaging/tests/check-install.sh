@@ -18,4 +18,6 @@ for file in "${expected[@]}"; do
   if [ -f "$prefix/$file" ]; then echo "installed: $file"; else echo "MISSING: $file" >&2; status=1; fi
 done
 [ -x "$prefix/bin/detector-lab" ] || status=1
+# The program names its desktop entry, so the desktop ties its window to it.
+strings -el "$prefix/bin/detector-lab" | grep -qx "$app_id" || { echo "the program does not name $app_id" >&2; status=1; }
 exit $status

@@ -12,4 +12,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libjpeg62-turbo libc6 fonts-liberation; do
   [[ $depends == *"$lib"* ]] || { echo "Depends lacks $lib: $depends" >&2; exit 1; }
 done
-dpkg-deb -c "$deb" | grep -q './usr/bin/detector-lab$'
+contents=$(dpkg-deb -c "$deb")
+grep -q './usr/bin/detector-lab$' <<<"$contents"
+grep -q './usr/share/applications/org.detectorlab.DetectorLab.desktop$' <<<"$contents"
+echo "package $(basename "$deb") builds; Depends: $depends"

@@ -54,6 +54,7 @@ void WriteAll(const QDir& folder)
     opaque.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     opaque.fill(1);
     Write(folder, QStringLiteral("icon.ico"), Icon4(icon, opaque));
+    Write(folder, QStringLiteral("icon32.png"), Png(icon.convertToFormat(QImage::Format_RGB32)));
     Write(folder, QStringLiteral("icon48.png"), Png(DrawIcon(48)));
 }
 
