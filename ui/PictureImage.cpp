@@ -3,9 +3,12 @@
 #include "EmbeddedPictures.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 TImage::TImage(const QString& picturePath, const QRect& geometry, QWidget* parent)
     : QLabel(parent), picturePath_(picturePath)
@@ -46,6 +49,30 @@ void TImage::contextMenuEvent(QContextMenuEvent* event)
     }
     popupMenu_->popup(event->globalPos());
     event->accept();
+}
+
+void TImage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_F10 || event->modifiers() != Qt::ShiftModifier || popupMenu_ == nullptr) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    const QPoint centre = rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre), event->modifiers());
+    contextMenuEvent(&request);
+    event->accept();
+}
+
+void TImage::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent* event)

@@ -9,7 +9,10 @@ class QMenu;
 // A picture control: holds the path of one built-in picture and decodes it
 // only when the control is first shown, so pictures that are never shown cost
 // no memory. It takes the picture's own size once decoded, opens its popup
-// menu on a right click and reports a left click.
+// menu on a right click and reports a left click. Given a focus policy, it
+// shows the focus and opens its popup menu from the keyboard too: the menu
+// key (which the window system delivers as a context-menu request) or
+// Shift+F10.
 class TImage : public QLabel {
     Q_OBJECT
 
@@ -37,7 +40,9 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Decode();

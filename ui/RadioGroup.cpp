@@ -10,7 +10,26 @@ constexpr int ItemsLeft = 8;
 constexpr int ItemsTop = 14;
 constexpr int ItemsRightMargin = 2;
 
+void MakeTabStop(const QButtonGroup* group, const QAbstractButton* checked)
+{
+    for (QAbstractButton* button : group->buttons()) {
+        const int policy = button == checked ? button->focusPolicy() | Qt::TabFocus
+                                             : button->focusPolicy() & ~Qt::TabFocus;
+        button->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));
+    }
+}
+
 }  // namespace
+
+void KeepTabStopOnCheckedButton(QButtonGroup* group)
+{
+    if (const QAbstractButton* checked = group->checkedButton())
+        MakeTabStop(group, checked);
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, [group](QAbstractButton* button, bool checked) {
+        if (checked)
+            MakeTabStop(group, button);
+    });
+}
 
 TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, const QRect& geometry, QWidget* parent)
     : QGroupBox(caption, parent), buttons_(new QButtonGroup(this))
@@ -25,6 +44,7 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, const
         buttons_->addButton(button, index);
     }
     SetItemIndex(0);
+    KeepTabStopOnCheckedButton(buttons_);
     connect(buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             emit Click();

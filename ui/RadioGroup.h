@@ -7,6 +7,11 @@
 class QButtonGroup;
 class QRadioButton;
 
+// Makes the selected button of the group its one stop for Tab, now and after
+// every change of selection, so that Tab into the group lands on the selected
+// button; the arrow keys move within the group.
+void KeepTabStopOnCheckedButton(QButtonGroup* group);
+
 // A framed group of radio buttons, one column, of which exactly one is
 // selected. Click is raised whenever the selected item changes, by mouse or
 // keyboard; ItemIndex is the 0-based index of the selected item.

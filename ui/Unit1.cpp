@@ -96,6 +96,28 @@ TEditFloat* NewEditFloat(const char* name, const QRect& geometry, QWidget* paren
     return field;
 }
 
+// What the schematic for the given positions shows, told in words to a user
+// who cannot see it: the positions, and the path that the switches close.
+QString SchemeAccessibleName(const SwitchConfiguration& switches)
+{
+    return QStringLiteral("Схема лабораторной установки: К1 в положении %1, К2 в положении %2, К3 в положении %3")
+        .arg(switches.K1Index + 1)
+        .arg(switches.K2Index + 1)
+        .arg(switches.K3Index + 1);
+}
+
+QString SchemeAccessibleDescription(const SwitchConfiguration& switches)
+{
+    constexpr std::array<const char*, 3> filterInputs = {"сигнал 1 с шумом", "сигнал 2 с шумом", "только шум"};
+    constexpr std::array<const char*, 2> decisionInputs = {"разность выходов СФ1 и СФ2", "выход СФ1"};
+    constexpr std::array<const char*, 2> outputs = {"пороговое устройство и счётчик",
+                                                    "квадратор, интегратор и регистратор"};
+    return QStringLiteral("На согласованные фильтры СФ1 и СФ2 поступает %1; %2 поступает на %3.")
+        .arg(QString::fromUtf8(filterInputs.at(static_cast<std::size_t>(switches.K1Index))),
+             QString::fromUtf8(decisionInputs.at(static_cast<std::size_t>(switches.K2Index))),
+             QString::fromUtf8(outputs.at(static_cast<std::size_t>(switches.K3Index))));
+}
+
 QAction* NewMenuItem(QMenu* menu, const char* name, const QIcon& glyph, const QString& caption)
 {
     QAction* item = menu->addAction(glyph, caption);
@@ -132,6 +154,8 @@ TForm1::TForm1(QWidget* owner, DetectorBench& bench)
     FormCreate();
 }
 
+// The controls are created in their tab order: the bench's three commands,
+// the two fields, then the schematic.
 void TForm1::BuildControls()
 {
     auto* client = new QWidget(this);
@@ -176,15 +200,35 @@ void TForm1::BuildControls()
             SchemePicturePath(switches.K1Index + 1, switches.K2Index + 1, switches.K3Index + 1),
             QRect(SchemePlace, SchemeSize), Panel1);
         image->setObjectName(SchemeTable[slot].ImageName);
+        image->setAccessibleName(SchemeAccessibleName(switches));
+        image->setAccessibleDescription(SchemeAccessibleDescription(switches));
+        // Reached by Tab, so that its popup menu opens from the keyboard; a
+        // click on it leaves the focus, and an uncommitted field, alone.
+        image->setFocusPolicy(Qt::TabFocus);
         image->setVisible(slot == 0);
         SchemeImages[slot] = image;
     }
+
+    NameForAccessibility();
 
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(EditFloat1, &TEditFloat::Exit, this, &TForm1::EditFloat1Exit);
     connect(EditFloat2, &TEditFloat::Exit, this, &TForm1::EditFloat2Exit);
+}
+
+// The names that assistive technology reads out for the controls.
+void TForm1::NameForAccessibility()
+{
+    for (QPushButton* button : {Button1, Button2, Button3})
+        button->setAccessibleName(button->text());
+    EditFloat1->setAccessibleName(QStringLiteral("Коэффициент усиления K"));
+    EditFloat2->setAccessibleName(QStringLiteral("Порог принятия решения H, мВ"));
+    StaticText1->setAccessibleName(QStringLiteral("Регистратор, мВ*мВ"));
+    StaticText2->setAccessibleName(QStringLiteral("Количество опытов"));
+    StaticText3->setAccessibleName(QStringLiteral("Счётчик"));
+    Panel1->setAccessibleName(QStringLiteral("Схема лабораторной установки"));
 }
 
 void TForm1::BuildMenus()

@@ -92,6 +92,7 @@ protected:
 
 private:
     void BuildControls();
+    void NameForAccessibility();
     void BuildMenus();
     void FixDesignedSize();
 

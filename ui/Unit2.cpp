@@ -6,6 +6,9 @@
 #include "WindowFonts.h"
 
 #include <QPushButton>
+#include <QRadioButton>
+#include <array>
+#include <utility>
 
 TForm2* Form2 = nullptr;
 
@@ -27,6 +30,7 @@ TForm2::TForm2(QWidget* owner)
     RadioGroup2->setObjectName("RadioGroup2");
     RadioGroup3->setObjectName("RadioGroup3");
     Button1->setObjectName("Button1");
+    NameForAccessibility();
 
     for (TRadioGroup* group : {RadioGroup1, RadioGroup2, RadioGroup3})
         connect(group, &TRadioGroup::Click, this, &TForm2::RadioGroup1Click);
@@ -37,6 +41,23 @@ TForm2::TForm2(QWidget* owner)
     K3Index = 0;
 }
 
+// The names that assistive technology reads out: "Ключ К1" for a group,
+// "Ключ К1, положение 2" for its items.
+void TForm2::NameForAccessibility()
+{
+    const std::array<std::pair<TRadioGroup*, const char*>, 3> switches = {{
+        {RadioGroup1, "Ключ К1"},
+        {RadioGroup2, "Ключ К2"},
+        {RadioGroup3, "Ключ К3"},
+    }};
+    for (const auto& [group, name] : switches) {
+        group->setAccessibleName(QString::fromUtf8(name));
+        for (int index = 0; QRadioButton* item = group->Item(index); ++index)
+            item->setAccessibleName(QStringLiteral("%1, положение %2").arg(QString::fromUtf8(name)).arg(index + 1));
+    }
+    Button1->setAccessibleName(Button1->text());
+}
+
 void TForm2::ShowSchemeImage(bool visible)
 {
     if (Form1 == nullptr)
@@ -45,13 +66,19 @@ void TForm2::ShowSchemeImage(bool visible)
         image->setVisible(visible);
 }
 
+// A keyboard user who had the focus on the schematic keeps it on the new one.
 void TForm2::RadioGroup1Click()
 {
+    const QWidget* old = Form1 != nullptr ? Form1->SchemeImage(Switches()) : nullptr;
+    const bool schemeFocused = old != nullptr && old->window()->focusWidget() == old;
     ShowSchemeImage(false);
     K1Index = RadioGroup1->ItemIndex();
     K2Index = RadioGroup2->ItemIndex();
     K3Index = RadioGroup3->ItemIndex();
     ShowSchemeImage(true);
+    if (schemeFocused)
+        if (QWidget* current = Form1->SchemeImage(Switches()))
+            current->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm2::Button1Click()

@@ -36,6 +36,9 @@ public:
 
     // Each showing opens the dialog centred over the main window.
     void setVisible(bool visible) override;
+
+private:
+    void NameForAccessibility();
 };
 
 extern TForm2* Form2;

@@ -4,6 +4,7 @@
 #include "EmbeddedPictures.h"
 #include "PictureClipboard.h"
 #include "PictureImage.h"
+#include "RadioGroup.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <utility>
 
 TForm3* Form3 = nullptr;
 
@@ -35,6 +37,29 @@ bool IsShape(std::int32_t shape)
 QString Numbered(const char* kind, int number)
 {
     return QString::fromLatin1(kind) + QString::number(number);
+}
+
+// The course of each shape over the burst, as read out for its picture.
+constexpr std::array<const char*, 4> shapeCourses = {"+1 на всей длительности", "+1, затем −1",
+                                                     "−1 на всей длительности", "−1, затем +1"};
+// The shape's value in the first and in the second half of the burst.
+constexpr std::array<std::pair<const char*, const char*>, 4> shapeHalves = {
+    {{"+1", "+1"}, {"+1", "−1"}, {"−1", "−1"}, {"−1", "+1"}}};
+
+QString ShapeCourse(std::int32_t shape)
+{
+    return QString::fromUtf8(shapeCourses[static_cast<std::size_t>(shape - 1)]);
+}
+
+// What a signal picture shows, told in words to a user who cannot see it.
+void NameSignalImage(TImage* image, int signal, std::int32_t shape)
+{
+    const auto& [firstHalf, secondHalf] = shapeHalves[static_cast<std::size_t>(shape - 1)];
+    image->setAccessibleName(QStringLiteral("Сигнал %1, форма %2: %3").arg(signal).arg(shape).arg(ShapeCourse(shape)));
+    image->setAccessibleDescription(
+        QStringLiteral("График s%1(t), В, от −50 до 100 мс: от 0 до 25 мс %2, от 25 до 50 мс %3, в остальное время 0.")
+            .arg(shape)
+            .arg(QString::fromUtf8(firstHalf), QString::fromUtf8(secondHalf)));
 }
 
 // A panel with a raised outer and a lowered inner bevel; its content is
@@ -69,6 +94,9 @@ std::array<TImage*, 4> NewSignalImages(int signal, QFrame* panel, QMenu* menu, s
         const int offset = pictureOffsets[static_cast<std::size_t>(shape - 1)];
         auto* image = new TImage(SignalPicturePath(signal, shape), QRect(QPoint(offset, offset), signalPictureSize), panel);
         image->setObjectName(Numbered("Image", signal * 10 + shape));
+        NameSignalImage(image, signal, shape);
+        // Reached by Tab, so that its popup menu opens from the keyboard.
+        image->setFocusPolicy(Qt::TabFocus);
         image->SetPopupMenu(menu);
         image->setVisible(shape == shownShape);
         images[static_cast<std::size_t>(shape - 1)] = image;
@@ -76,16 +104,19 @@ std::array<TImage*, 4> NewSignalImages(int signal, QFrame* panel, QMenu* menu, s
     return images;
 }
 
-std::array<QRadioButton*, 4> NewRadioButtons(int firstNumber, QGroupBox* box, QButtonGroup* group)
+std::array<QRadioButton*, 4> NewRadioButtons(int signal, int firstNumber, QGroupBox* box, QButtonGroup* group)
 {
     std::array<QRadioButton*, 4> buttons{};
     for (int shape = 1; shape <= 4; ++shape) {
         auto* button = new QRadioButton(QString::number(shape), box);
         button->setObjectName(Numbered("RadioButton", firstNumber + shape - 1));
+        button->setAccessibleName(QStringLiteral("Сигнал %1, форма %2").arg(signal).arg(shape));
+        button->setAccessibleDescription(ShapeCourse(shape));
         button->setGeometry(radioButtonGeometries[static_cast<std::size_t>(shape - 1)]);
         group->addButton(button, shape);
         buttons[static_cast<std::size_t>(shape - 1)] = button;
     }
+    KeepTabStopOnCheckedButton(group);
     return buttons;
 }
 
@@ -100,6 +131,8 @@ QMenu* NewPopupMenu(const QString& name, QWidget* parent, QAction*& copy, QActio
 
 }  // namespace
 
+// The controls are created in their tab order: the picture and the shapes of
+// signal 1, those of signal 2, then "Готово".
 TForm3::TForm3(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
@@ -119,18 +152,19 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     Panel1 = NewPanel(QStringLiteral("Panel1"), GroupBox1);
     images1_ = NewSignalImages(1, Panel1, PopupMenu1, 1);
     RadioGroup1 = new QButtonGroup(GroupBox1);
-    const auto buttons1 = NewRadioButtons(1, GroupBox1, RadioGroup1);
+    const auto buttons1 = NewRadioButtons(1, 1, GroupBox1, RadioGroup1);
 
     GroupBox2 = NewGroupBox(QStringLiteral("GroupBox2"), QStringLiteral("  Cигнал2  "), QRect(0, 216, 385, 209), this);
     Panel2 = NewPanel(QStringLiteral("Panel2"), GroupBox2);
     images2_ = NewSignalImages(2, Panel2, PopupMenu2, 2);
     RadioGroup2 = new QButtonGroup(GroupBox2);
-    const auto buttons2 = NewRadioButtons(5, GroupBox2, RadioGroup2);
+    const auto buttons2 = NewRadioButtons(2, 5, GroupBox2, RadioGroup2);
 
     Button1 = new QPushButton(QStringLiteral("Готово"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(112, 440, 153, 33);
     Button1->setAutoDefault(false);
+    Button1->setAccessibleName(Button1->text());
 
     Image11 = images1_[0], Image12 = images1_[1], Image13 = images1_[2], Image14 = images1_[3];
     Image21 = images2_[0], Image22 = images2_[1], Image23 = images2_[2], Image24 = images2_[3];
