@@ -1,6 +1,7 @@
 #include "EmbeddedPictures.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPixmap>
 
 #include "JpegDecoder.h"
@@ -101,5 +102,7 @@ QImage LoadPicture(const QString& path)
         DecodeJpeg(data, image);
         return image;
     }
-    return QImage::fromData(data);
+    // Naming the format spares Qt probing every image plugin on the data.
+    const QByteArray format = QFileInfo(path).suffix().toUpper().toLatin1();
+    return QImage::fromData(data, format.constData());
 }

@@ -19,5 +19,5 @@ for file in "${expected[@]}"; do
 done
 [ -x "$prefix/bin/detector-lab" ] || status=1
 # The program names its desktop entry, so the desktop ties its window to it.
-strings -el "$prefix/bin/detector-lab" | grep -qx "$app_id" || { echo "the program does not name $app_id" >&2; status=1; }
+strings -el "$prefix/bin/detector-lab" | grep -x "$app_id" >/dev/null || { echo "the program does not name $app_id" >&2; status=1; }
 exit $status
