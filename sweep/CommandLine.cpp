@@ -1,0 +1,275 @@
+#include "CommandLine.h"
+
+#include "NumberText.h"
+#include "ValueList.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace {
+
+std::string Quoted(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
+std::optional<int64_t> ParseWhole(std::string_view text)
+{
+    int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string LowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+        [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+    return text;
+}
+
+std::string ExperimentNames()
+{
+    std::string names;
+    for (Experiment e : AllExperiments) {
+        if (!names.empty())
+            names += e == AllExperiments[std::size(AllExperiments) - 1] ? " or " : ", ";
+        names += Describe(e).Name;
+    }
+    return names;
+}
+
+std::string ReadExperiments(std::string_view text, SweepSettings& settings)
+{
+    settings.Experiments.clear();
+    size_t start = 0;
+    for (;;) {
+        const size_t end = text.find(',', start);
+        const std::string_view name = text.substr(start, end == std::string_view::npos ? end : end - start);
+        const std::optional<Experiment> experiment = ExperimentNamed(name);
+        if (!experiment)
+            return "unknown experiment " + Quoted(name) + ": choose " + ExperimentNames();
+        if (std::find(settings.Experiments.begin(), settings.Experiments.end(), *experiment) != settings.Experiments.end())
+            return "experiment " + Quoted(name) + " is named twice";
+        settings.Experiments.push_back(*experiment);
+        if (end == std::string_view::npos)
+            return {};
+        start = end + 1;
+    }
+}
+
+std::string ReadShape(std::string_view text, int32_t& shape)
+{
+    const std::optional<int64_t> value = ParseWhole(text);
+    if (!value || *value < 1 || *value > 4)
+        return "must be a shape from 1 to 4, not " + Quoted(text);
+    shape = static_cast<int32_t>(*value);
+    return {};
+}
+
+std::string ReadGains(std::string_view text, SweepSettings& settings)
+{
+    ValueList list = ParseValueList(text, MaxValuesPerOption);
+    if (!list.Error.empty())
+        return list.Error;
+    for (double gain : list.Values) {
+        if (gain < 0.0)
+            return "the gain " + ShortestText(gain) + " is negative";
+        if (gain > MaxGain)
+            return "the gain " + ShortestText(gain) + " is above 1000, the most the bench's K field holds";
+    }
+    settings.Gains = std::move(list.Values);
+    return {};
+}
+
+std::string ReadThresholds(std::string_view text, SweepSettings& settings)
+{
+    ValueList list = ParseValueList(text, MaxValuesPerOption);
+    if (!list.Error.empty())
+        return list.Error;
+    settings.Thresholds = std::move(list.Values);
+    return {};
+}
+
+std::string ReadTrials(std::string_view text, SweepSettings& settings)
+{
+    const std::optional<int64_t> value = ParseWhole(text);
+    if (!value || *value < TrialCount || *value > MaxTrials || *value % TrialCount != 0)
+        return "must be a multiple of 1000 from 1000 to 1000000 (the bench runs 1000 trials at a time), not "
+            + Quoted(text);
+    settings.Trials = static_cast<int32_t>(*value);
+    return {};
+}
+
+std::string ReadSeed(std::string_view text, SweepSettings& settings)
+{
+    const std::optional<int64_t> value = ParseWhole(text);
+    if (!value || *value < 0 || *value > UINT32_MAX)
+        return "must be a whole number from 0 to 4294967295, not " + Quoted(text);
+    settings.Seed = static_cast<uint32_t>(*value);
+    return {};
+}
+
+std::string ReadThreads(std::string_view text, SweepSettings& settings)
+{
+    const std::optional<int64_t> value = ParseWhole(text);
+    if (!value || *value < 1 || *value > MaxThreads)
+        return "must be a whole number from 1 to 64, not " + Quoted(text);
+    settings.Threads = static_cast<int>(*value);
+    return {};
+}
+
+// A file the sweep will write: its folder must exist and it must not be one.
+std::string CheckOutputFile(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    if (path.empty())
+        return "needs a file name";
+    std::error_code error;
+    if (fs::is_directory(path, error))
+        return Quoted(path) + " is a folder, not a file";
+    const fs::path folder = fs::path(path).parent_path();
+    if (!folder.empty() && !fs::is_directory(folder, error))
+        return "the folder " + Quoted(folder.string()) + " does not exist";
+    return {};
+}
+
+std::string ReadCsv(std::string_view text, SweepSettings& settings)
+{
+    settings.CsvPath = std::string(text);
+    return settings.CsvPath == "-" ? std::string() : CheckOutputFile(settings.CsvPath);
+}
+
+std::string ReadPlot(std::string_view text, SweepSettings& settings)
+{
+    settings.PlotPath = std::string(text);
+    const std::string extension = LowerCase(std::filesystem::path(settings.PlotPath).extension().string());
+    if (extension != ".png" && extension != ".svg")
+        return "the picture " + Quoted(text) + " must be named .png or .svg";
+    return CheckOutputFile(settings.PlotPath);
+}
+
+using Reader = std::function<std::string(std::string_view, SweepSettings&)>;
+
+const std::map<std::string, Reader, std::less<>>& Readers()
+{
+    static const std::map<std::string, Reader, std::less<>> readers{
+        {"--experiment", ReadExperiments},
+        {"--signal1", [](std::string_view t, SweepSettings& s) { return ReadShape(t, s.Signal1); }},
+        {"--signal2", [](std::string_view t, SweepSettings& s) { return ReadShape(t, s.Signal2); }},
+        {"--gain", ReadGains},
+        {"--threshold", ReadThresholds},
+        {"--trials", ReadTrials},
+        {"--seed", ReadSeed},
+        {"--threads", ReadThreads},
+        {"--csv", ReadCsv},
+        {"--plot", ReadPlot},
+    };
+    return readers;
+}
+
+// Checks that need all options at once.
+std::string CheckTogether(const SweepSettings& settings)
+{
+    size_t points = 0;
+    for (Experiment e : settings.Experiments)
+        points += PointsOf(settings, e);
+    if (points > MaxPoints)
+        return "the sweep has " + std::to_string(points) + " points, more than " + std::to_string(MaxPoints);
+    if (!settings.CsvPath.empty() && settings.CsvPath != "-" && !settings.PlotPath.empty()) {
+        std::error_code error;
+        if (std::filesystem::weakly_canonical(settings.CsvPath, error)
+            == std::filesystem::weakly_canonical(settings.PlotPath, error))
+            return "--csv and --plot name the same file";
+    }
+    if (!settings.PlotPath.empty()) {
+        const bool readings = std::any_of(settings.Experiments.begin(), settings.Experiments.end(),
+            [](Experiment e) { return !CountsTrials(e); });
+        if (readings && settings.Experiments.size() > 1)
+            return "--plot: noise-power readings and frequencies cannot share one picture; plot them apart";
+    }
+    return {};
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
+{
+    CommandLine line;
+    std::set<std::string, std::less<>> seen;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            line.Help = true;
+            continue;
+        }
+        const size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        const auto reader = Readers().find(name);
+        if (reader == Readers().end()) {
+            line.Error = argument.rfind("-", 0) == 0 ? "unknown option " + Quoted(name) + " (see --help)"
+                                                     : "unexpected argument " + Quoted(argument) + " (see --help)";
+            return line;
+        }
+        if (!seen.insert(name).second) {
+            line.Error = name + " is given twice";
+            return line;
+        }
+        std::string value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            line.Error = name + " needs a value";
+            return line;
+        }
+        const std::string error = reader->second(value, line.Settings);
+        if (!error.empty()) {
+            line.Error = name + ": " + error;
+            return line;
+        }
+    }
+    if (!line.Help)
+        line.Error = CheckTogether(line.Settings);
+    return line;
+}
+
+std::string UsageText()
+{
+    return R"(Usage: detector-lab-sweep [options]
+
+Runs the bench's own measurements over a grid of gains and thresholds and
+sets each count beside what theory predicts.
+
+  --experiment LIST   noise-power (switches 3 2 2), detection (1 2 1),
+                      false-alarms (3 2 1), distinction1 (1 1 1) or
+                      distinction2 (2 1 1); several with commas
+                      [distinction1]
+  --signal1 N         shape of signal 1, 1 to 4 [1]
+  --signal2 N         shape of signal 2, 1 to 4 [2]
+  --gain VALUES       gain K, 0 to 1000 [1]
+  --threshold VALUES  threshold H in mV [0]
+  --trials N          trials per point, a multiple of 1000 [1000]
+  --seed N            seed of the random source, 0 to 4294967295 [the clock]
+  --threads N         points run side by side, 1 to 64 [one per core]
+  --csv FILE          also write the table as CSV; '-' writes only CSV to
+                      standard output
+  --plot FILE         draw the frequencies and theory into FILE.png or
+                      FILE.svg; detection with false-alarms, or
+                      distinction1 with distinction2, draw the operating
+                      characteristic
+  --help              show this text
+
+VALUES is one number (1.5), a list (0.5,1,2) or a range START:STOP:STEP
+(0:100:1). Numbers are written with a decimal point.
+
+Exit status: 0 done, 1 a file could not be written, 2 a bad option.
+)";
+}

@@ -1,0 +1,10 @@
+#include "SweepCommand.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char* argv[])
+{
+    return RunSweepCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
