@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# An install into a temporary prefix holds the program, its desktop entry,
+# An install into a temporary prefix holds the programs, the desktop entry,
 # its metainfo and its icons.
 set -euo pipefail
 build=$1 app_id=$2
@@ -8,6 +8,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 expected=(
   bin/detector-lab
+  bin/detector-lab-sweep
   "share/applications/$app_id.desktop"
   "share/metainfo/$app_id.metainfo.xml"
   share/icons/hicolor/48x48/apps/detector-lab.png
@@ -18,6 +19,7 @@ for file in "${expected[@]}"; do
   if [ -f "$prefix/$file" ]; then echo "installed: $file"; else echo "MISSING: $file" >&2; status=1; fi
 done
 [ -x "$prefix/bin/detector-lab" ] || status=1
+"$prefix/bin/detector-lab-sweep" --seed 1 >/dev/null || { echo "the installed sweep does not run" >&2; status=1; }
 # The program names its desktop entry, so the desktop ties its window to it.
 strings -el "$prefix/bin/detector-lab" | grep -x "$app_id" >/dev/null || { echo "the program does not name $app_id" >&2; status=1; }
 exit $status

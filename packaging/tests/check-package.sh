@@ -9,10 +9,11 @@ trap 'rm -rf "$out"' EXIT
 deb=$(ls "$out"/*.deb)
 dpkg-deb -I "$deb"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libjpeg62-turbo libc6 fonts-liberation; do
+for lib in libqt6widgets6 libqt6charts6 libqt6svg6 libjpeg62-turbo libc6 fonts-liberation; do
   [[ $depends == *"$lib"* ]] || { echo "Depends lacks $lib: $depends" >&2; exit 1; }
 done
 contents=$(dpkg-deb -c "$deb")
 grep -q './usr/bin/detector-lab$' <<<"$contents"
+grep -q './usr/bin/detector-lab-sweep$' <<<"$contents"
 grep -q './usr/share/applications/org.detectorlab.DetectorLab.desktop$' <<<"$contents"
 echo "package $(basename "$deb") builds; Depends: $depends"
