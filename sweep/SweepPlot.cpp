@@ -5,6 +5,8 @@
 
 #include <QBuffer>
 #include <QChart>
+#include <QGraphicsLayout>
+#include <QGraphicsPathItem>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLegendMarker>
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <utility>
 
@@ -179,7 +182,30 @@ public:
 
     void SetTitle(const QString& title) { chart_.setTitle(title); }
 
+    // Lays the chart out at its full size and draws the interval bars on it.
+    void LayOut()
+    {
+        chart_.setGeometry(0, 0, PlotWidth, PlotHeight);
+        chart_.layout()->activate();
+        std::map<QRgb, QPainterPath> paths;
+        for (const Bar& bar : bars_) {
+            QPainterPath& path = paths[bar.Colour.rgb()];
+            path.moveTo(chart_.mapToPosition(bar.Values.p1()));
+            path.lineTo(chart_.mapToPosition(bar.Values.p2()));
+        }
+        for (const auto& [colour, path] : paths) {
+            auto* item = new QGraphicsPathItem(path, &chart_);
+            item->setPen(QPen(QColor(colour), 1.2));
+            item->setZValue(1.0);
+        }
+    }
+
 private:
+    struct Bar {
+        QLineF Values;
+        QColor Colour;
+    };
+
     template <typename XOf>
     void AddSeries(const QString& name, const std::vector<const PointResult*>& points, XOf xOf,
         const QList<QPointF>& theory)
@@ -210,13 +236,11 @@ private:
         Attach(measured);
     }
 
-    // A 95% interval: one segment, drawn in its point's colour.
+    // A 95% interval: one segment in its point's colour, drawn once the
+    // chart is laid out (a series per bar would slow Qt Charts to a crawl).
     void AddBar(const QList<QPointF>& ends, const QColor& colour)
     {
-        auto* bar = new QLineSeries;
-        bar->append(ends);
-        bar->setPen(QPen(colour, 1.2));
-        AddUnlisted(bar);
+        bars_.push_back({QLineF(ends.front(), ends.back()), colour});
     }
 
     void AddUnlisted(QAbstractSeries* series)
@@ -287,6 +311,7 @@ private:
     QValueAxis* xAxis_ = new QValueAxis; // the chart owns its axes
     QValueAxis* yAxis_ = new QValueAxis;
     size_t colours_ = 0;
+    std::vector<Bar> bars_;
 };
 
 std::optional<std::pair<Experiment, Experiment>> CharacteristicPair(const SweepSettings& settings)
@@ -391,7 +416,7 @@ std::string WritePlot(const SweepSettings& settings, uint32_t baseSeed, const st
     builder.SetTitle(Title(settings, kind) + "<br><small>" + Subtitle(settings, baseSeed) + "</small>");
     QChart& chart = builder.Chart();
     scene.addItem(&chart);
-    chart.setGeometry(0, 0, PlotWidth, PlotHeight);
+    builder.LayOut();
 
     const QByteArray bytes = Encode(scene, path.endsWith(".svg", Qt::CaseInsensitive));
     scene.removeItem(&chart);

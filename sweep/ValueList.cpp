@@ -25,12 +25,12 @@ std::string NotANumber(std::string_view text)
     return "'" + std::string(text) + "' is not a number";
 }
 
-// START + i * STEP, rounded to 12 significant digits so that 0:1:0.1 gives
-// 0.3 and not 0.30000000000000004.
+// START + i * STEP, rounded to 15 significant digits (all a double holds
+// for certain) so that 0:1:0.1 gives 0.3 and not 0.30000000000000004.
 double RangeValue(double start, double step, size_t index)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%.12g", start + static_cast<double>(index) * step);
+    std::snprintf(text, sizeof text, "%.15g", start + static_cast<double>(index) * step);
     return std::strtod(text, nullptr);
 }
 

@@ -22,6 +22,8 @@ TEST(ValueList, NumbersListsAndRanges)
         {"1:1:1", {1.0}},
         {"0:1:0.3", {0.0, 0.3, 0.6, 0.9}},
         {"0:0.3:0.1", {0.0, 0.1, 0.2, 0.3}},
+        {"100000000000000:100000000000002:1", {1e14, 1e14 + 1, 1e14 + 2}},
+        {"-0.7:-0.5:0.1", {-0.7, -0.6, -0.5}},
     };
     for (const auto& row : rows) {
         const ValueList list = ParseValueList(row.text, 1000);
