@@ -59,6 +59,16 @@ TEST(Sweep, TheTableIsTheSameForAnyNumberOfThreads)
         {0.5, 1, 4}, {-5, 0, 5, 20, 50});
     settings.Signal1 = 2;
     settings.Signal2 = 4;
+    // Each result is its own point's, in the order of the plan.
+    const std::vector<SweepPoint> plan = PlanSweep(settings, 31337u);
+    const std::vector<PointResult> results = RunSweep(settings, 31337u, 2);
+    ASSERT_EQ(results.size(), plan.size());
+    for (size_t i = 0; i < plan.size(); ++i) {
+        EXPECT_EQ(results[i].Point.Kind, plan[i].Kind) << i;
+        EXPECT_EQ(results[i].Point.Index, plan[i].Index) << i;
+        EXPECT_EQ(results[i].Point.Seed, plan[i].Seed) << i;
+        EXPECT_EQ(results[i].Counter, RunPoint(settings, plan[i]).Counter) << i;
+    }
     const std::string one = CsvText(settings, 31337u, RunSweep(settings, 31337u, 1));
     EXPECT_EQ(CsvText(settings, 31337u, RunSweep(settings, 31337u, 2)), one);
     EXPECT_EQ(CsvText(settings, 31337u, RunSweep(settings, 31337u, 7)), one);
