@@ -48,20 +48,15 @@ std::string ExperimentNames()
 std::string ReadExperiments(std::string_view text, SweepSettings& settings)
 {
     settings.Experiments.clear();
-    size_t start = 0;
-    for (;;) {
-        const size_t end = text.find(',', start);
-        const std::string_view name = text.substr(start, end == std::string_view::npos ? end : end - start);
+    for (std::string_view name : Split(text, ',')) {
         const std::optional<Experiment> experiment = ExperimentNamed(name);
         if (!experiment)
             return "unknown experiment " + Quoted(name) + ": choose " + ExperimentNames();
         if (std::find(settings.Experiments.begin(), settings.Experiments.end(), *experiment) != settings.Experiments.end())
             return "experiment " + Quoted(name) + " is named twice";
         settings.Experiments.push_back(*experiment);
-        if (end == std::string_view::npos)
-            return {};
-        start = end + 1;
     }
+    return {};
 }
 
 std::string ReadShape(std::string_view text, int32_t& shape)

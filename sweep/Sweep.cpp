@@ -112,7 +112,7 @@ std::vector<PointResult> RunSweep(const SweepSettings& settings, uint32_t baseSe
         for (size_t i = next++; i < plan.size(); i = next++)
             results[i] = RunPoint(settings, plan[i]);
     };
-    const size_t workers = std::clamp<size_t>(static_cast<size_t>(std::max(threads, 1)), 1, std::max<size_t>(plan.size(), 1));
+    const size_t workers = std::min<size_t>(std::max(threads, 1), std::max<size_t>(plan.size(), 1));
     {
         std::vector<std::jthread> helpers;
         for (size_t t = 1; t < workers; ++t)

@@ -168,8 +168,8 @@ public:
                 const PointResult& y = *vertical[i];
                 const PointResult& x = *horizontal[i];
                 measured->append(x.Observed, y.Observed);
-                AddBar({{x.Observed, y.Range.Low}, {x.Observed, y.Range.High}}, colour);
-                AddBar({{x.Range.Low, y.Observed}, {x.Range.High, y.Observed}}, colour);
+                AddBar({x.Observed, y.Range.Low}, {x.Observed, y.Range.High}, colour);
+                AddBar({x.Range.Low, y.Observed}, {x.Range.High, y.Observed}, colour);
             }
             AddMeasuredAndTheory(measured, theory, "K = " + Number(gain), colour);
         }
@@ -215,7 +215,7 @@ private:
         for (const PointResult* r : points) {
             const double x = xOf(*r);
             measured->append(x, r->Observed);
-            AddBar({{x, r->Range.Low}, {x, r->Range.High}}, colour);
+            AddBar({x, r->Range.Low}, {x, r->Range.High}, colour);
         }
         AddMeasuredAndTheory(measured, theory, name, colour);
     }
@@ -238,9 +238,9 @@ private:
 
     // A 95% interval: one segment in its point's colour, drawn once the
     // chart is laid out (a series per bar would slow Qt Charts to a crawl).
-    void AddBar(const QList<QPointF>& ends, const QColor& colour)
+    void AddBar(QPointF from, QPointF to, const QColor& colour)
     {
-        bars_.push_back({QLineF(ends.front(), ends.back()), colour});
+        bars_.push_back({QLineF(from, to), colour});
     }
 
     void AddUnlisted(QAbstractSeries* series)

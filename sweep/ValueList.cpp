@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
 std::vector<std::string_view> Split(std::string_view text, char separator)
 {
     std::vector<std::string_view> parts;
@@ -19,6 +17,8 @@ std::vector<std::string_view> Split(std::string_view text, char separator)
         start = end + 1;
     }
 }
+
+namespace {
 
 std::string NotANumber(std::string_view text)
 {

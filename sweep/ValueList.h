@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+// The pieces of `text` between the separators, empty ones included.
+std::vector<std::string_view> Split(std::string_view text, char separator);
+
 // A number as typed on the command line: decimal point '.', optional sign
 // and exponent, nothing around it. Infinities and NaN are not numbers here.
 std::optional<double> ParseNumber(std::string_view text);

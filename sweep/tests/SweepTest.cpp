@@ -1,4 +1,5 @@
 #include "DetectorBench.h"
+#include "RecordingDisplay.h"
 #include "Sweep.h"
 #include "SweepReport.h"
 #include "Theory.h"
@@ -85,22 +86,20 @@ TEST(Sweep, APointIsTheBenchsOwnMeasurementRunOverAndOver)
     const SweepPoint point = PlanSweep(settings, 5u).front();
     const PointResult result = RunPoint(settings, point);
 
-    struct Sum : ResultDisplay {
-        void PublishResult(double, int32_t trials, int32_t counter) override
-        {
-            Trials += trials;
-            Counter += counter;
-        }
-        int64_t Trials = 0;
-        int64_t Counter = 0;
-    } sum;
+    RecordingDisplay display;
     DetectorBench bench(point.Seed);
     const MeasurementInputs inputs{3, 1, 2.5, -30.0, {1, 0, 0}};
     for (int run = 0; run < 3; ++run)
-        ASSERT_TRUE(bench.RunMeasurement(inputs, sum));
+        ASSERT_TRUE(bench.RunMeasurement(inputs, display));
+    int64_t trials = 0;
+    int64_t counter = 0;
+    for (const MeasurementResult& published : display.Published) {
+        trials += published.Trials;
+        counter += published.Counter;
+    }
     EXPECT_EQ(result.Trials, 3000);
-    EXPECT_EQ(result.Trials, sum.Trials);
-    EXPECT_EQ(result.Counter, sum.Counter);
+    EXPECT_EQ(result.Trials, trials);
+    EXPECT_EQ(result.Counter, counter);
 }
 
 TEST(Sweep, WithoutGainEveryCountIsExactAndAgreesWithTheory)

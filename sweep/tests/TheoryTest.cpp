@@ -1,4 +1,5 @@
 #include "DetectorBench.h"
+#include "RecordingDisplay.h"
 #include "Theory.h"
 
 #include <gtest/gtest.h>
@@ -12,18 +13,18 @@ namespace {
 // Noise-power readings of one bench at gain K, run after run.
 std::vector<double> Readings(uint32_t seed, int32_t shape, double gain, int runs)
 {
-    struct Keep : ResultDisplay {
-        void PublishResult(double reading, int32_t, int32_t) override { Values.push_back(reading); }
-        std::vector<double> Values;
-    } keep;
+    RecordingDisplay display;
     DetectorBench bench(seed);
     MeasurementInputs inputs;
     inputs.Signal1Shape = shape;
     inputs.Gain = gain;
     inputs.Switches = {2, 1, 1};
     for (int run = 0; run < runs; ++run)
-        bench.RunMeasurement(inputs, keep);
-    return keep.Values;
+        bench.RunMeasurement(inputs, display);
+    std::vector<double> readings;
+    for (const MeasurementResult& result : display.Published)
+        readings.push_back(result.RegisterReading);
+    return readings;
 }
 
 double Mean(const std::vector<double>& v)
