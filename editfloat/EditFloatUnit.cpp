@@ -1,10 +1,12 @@
 #include "EditFloatUnit.h"
 
 #include "DecimalSeparator.h"
+#include "ExitAtRelease.h"
 #include "KeyFilter.h"
 #include "PlainMessage.h"
 #include "TypedLengthLimit.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <array>
@@ -129,7 +131,11 @@ void TEditFloat::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
     // Another window or a popup menu taking the focus leaves the field current in its window.
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    if (event->reason() == Qt::MouseFocusReason && QApplication::mouseButtons() != Qt::NoButton)
+        ExitAtRelease(this, QApplication::focusWidget(), [this] { emit Exit(); });
+    else
         emit Exit();
 }
 

@@ -48,7 +48,8 @@ public:
     void KeyPress(char& key) const { model_.KeyPress(key); }
 
 signals:
-    // The field has lost the input focus to another control of its window.
+    // The field has lost the input focus to another control of its window;
+    // to a mouse press, once that press is released (see ExitAtRelease.h).
     void Exit();
 
 protected:

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Uses the real program in a virtual display as a person would: waits for the
 # splash and the main window, takes a screenshot, closes the splash with a
-# click, runs a measurement with a click on "Выполнить измерение", and ends
-# the program through "Файл" / "Выход". Leaves nothing running.
+# click, runs a measurement with a click on "Выполнить измерение", types a
+# gain out of range and clicks the same button (the correction message, then
+# the measurement), and ends the program through "Файл" / "Выход". Leaves
+# nothing running.
 #   use-the-program.sh <detector-lab executable> <folder for the screenshots>
 # Exit status 77 (skipped) when xvfb-run, xdotool or import is missing.
 set -uo pipefail
@@ -96,6 +98,25 @@ for tries in $(seq 50); do
 done
 [ -n "$changed" ] || fail "the number of trials did not change after the click on Button3"
 import -window root "$shots/measured.png"
+
+# A gain out of range, then the same click: the field's correction message
+# comes first, and the click it interrupted still runs the measurement.
+results="713x25+$((X + 8 + 8 + 16))+$((Y + menu_height + 312 + 136 + 24))"
+before_correction=$(region_sum "$results")
+xdotool mousemove $((X + 8 + 256 + 16 + 100)) $((Y + menu_height + 312 + 16 + 48 + 10)) click 1
+xdotool key ctrl+a type 5000
+xdotool mousemove $((X + 8 + 8 + 40 + 80)) $((Y + menu_height + 312 + 16 + 80 + 12)) click 1
+wait_for_window detector-lab >/dev/null || fail "no message about the gain out of range"
+import -window root "$shots/correction-message.png"
+xdotool key Return
+changed=""
+for tries in $(seq 50); do
+  [ "$(region_sum "$results")" != "$before_correction" ] && { changed=yes; break; }
+  sleep 0.1
+done
+[ -n "$changed" ] || fail "no measurement after the correction message"
+find_window detector-lab >/dev/null && fail "the correction message is still open"
+import -window root "$shots/measured-after-correction.png"
 
 xdotool mousemove $((X + 20)) $((Y + menu_height / 2)) click 1
 sleep 0.3

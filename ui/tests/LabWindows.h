@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 inline void CloseSplashWindows()
@@ -28,8 +29,10 @@ inline void CloseSplashWindows()
 }
 
 struct LabWindows {
-    explicit LabWindows(uint32_t seed = 20100401)
-        : bench(seed), form1(std::make_unique<TForm1>(nullptr, bench))
+    using MainWindowMaker = std::function<std::unique_ptr<TForm1>(DetectorBench&)>;
+
+    explicit LabWindows(uint32_t seed = 20100401, const MainWindowMaker& makeMainWindow = {})
+        : bench(seed), form1(makeMainWindow ? makeMainWindow(bench) : std::make_unique<TForm1>(nullptr, bench))
     {
         Form1 = form1.get();
         form2 = std::make_unique<TForm2>();
