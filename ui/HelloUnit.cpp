@@ -3,11 +3,10 @@
 #include "EmbeddedPictures.h"
 #include "PictureImage.h"
 #include "ScreenCursor.h"
+#include "WindowPlacement.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -23,10 +22,7 @@ THelloForm::THelloForm(QWidget* parent)
     setObjectName(QStringLiteral("HelloForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(clientSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - clientSize.width()) / 2, area.y() + (area.height() - clientSize.height()) / 2);
-    }
+    CentreWindowOnScreen(this);
 
     Image1 = new TImage(SplashPicturePath(), QRect(QPoint(0, 0), clientSize), this);
     Image1->setObjectName(QStringLiteral("Image1"));

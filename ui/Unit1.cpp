@@ -12,6 +12,7 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "WindowFonts.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -289,17 +290,18 @@ void TForm1::FixDesignedSize()
 void TForm1::FormCreate()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        ApplyMaximiseRule(screen->geometry());
+        ApplyMaximiseRule(screen->geometry(), screen->availableGeometry());
 }
 
-void TForm1::ApplyMaximiseRule(const QRect& screen)
+void TForm1::ApplyMaximiseRule(const QRect& screen, const QRect& available)
 {
     if (screen.width() <= 800 || screen.height() <= 600) {
         setWindowState(windowState() | Qt::WindowMaximized);
         FixDesignedSize();
         return;
     }
-    move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
+    const QPoint centred(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
+    move(FittedTopLeft(QRect(centred, FrameSize(this)), available));
 }
 
 void TForm1::changeEvent(QEvent* event)

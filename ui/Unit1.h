@@ -28,8 +28,10 @@ public:
 
     void FormCreate();
     // Maximises the window on a screen of at most 800 x 600 pixels in either
-    // direction; otherwise keeps the designed size, centred on the screen.
-    void ApplyMaximiseRule(const QRect& screen);
+    // direction; otherwise keeps the designed size, centred on the screen and
+    // fitted to its available area.
+    void ApplyMaximiseRule(const QRect& screen, const QRect& available);
+    void ApplyMaximiseRule(const QRect& screen) { ApplyMaximiseRule(screen, screen); }
 
     void Button1Click();
     void Button2Click();

@@ -4,6 +4,7 @@
 #include "RadioGroup.h"
 #include "Unit1.h"
 #include "WindowFonts.h"
+#include "WindowPlacement.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -89,6 +90,6 @@ void TForm2::Button1Click()
 void TForm2::setVisible(bool visible)
 {
     if (visible && Form1 != nullptr)
-        move(Form1->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+        CentreWindowOver(this, Form1);
     QDialog::setVisible(visible);
 }

@@ -5,6 +5,7 @@
 #include "PictureClipboard.h"
 #include "PictureImage.h"
 #include "RadioGroup.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -140,7 +141,6 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(clientSize);
-    move(screenPosition);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);
@@ -251,4 +251,14 @@ void TForm3::N4Click()
 void TForm3::Button1Click()
 {
     reject();
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    setFixedSize(clientSize);
+    PlaceWindow(this, screenPosition);
+    QAbstractButton* shape = RadioGroup1->checkedButton();
+    if (focusWidget() == nullptr && shape != nullptr)
+        shape->setFocus(Qt::TabFocusReason);
 }

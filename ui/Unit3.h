@@ -75,6 +75,11 @@ public:
     // The picture of the given shape (1 to 4) of signal 1 or 2; null outside.
     TImage* SignalImage(int signal, std::int32_t shape) const;
 
+protected:
+    // Each showing opens the dialog at its designed place, fitted to the
+    // screen; the first one with the focus on the shape of signal 1.
+    void showEvent(QShowEvent* event) override;
+
 private:
     std::array<TImage*, 4> images1_{};
     std::array<TImage*, 4> images2_{};

@@ -1,10 +1,9 @@
 #include "PlainMessage.h"
 
+#include "WindowPlacement.h"
+
 #include <QAbstractButton>
 #include <QApplication>
-#include <QGuiApplication>
-#include <QMessageBox>
-#include <QScreen>
 #include <QStringList>
 
 namespace {
@@ -17,14 +16,9 @@ PlainMessageHandler& Handler()
 
 void ShowMessageBox(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok);
+    ScreenCentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok);
     // Qt's Russian catalogue leaves "OK" in Latin letters; a Russian desktop writes it in Cyrillic.
     box.button(QMessageBox::Ok)->setText(QStringLiteral("ОК"));
-    box.adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect frame(QPoint(0, 0), box.sizeHint());
-        box.move(screen->geometry().center() - frame.center());
-    }
     box.exec();
 }
 

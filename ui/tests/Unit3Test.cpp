@@ -67,6 +67,19 @@ private slots:
         QCOMPARE(form_->pos(), QPoint(483, 167));
     }
 
+    // The first opening puts the focus on the selected shape of signal 1; a
+    // later one finds it where the user left it.
+    void firstFocus()
+    {
+        form_->RadioButton3->click();
+        ShowForm();
+        QCOMPARE(form_->focusWidget(), form_->RadioButton3);
+        form_->Button1->setFocus();
+        form_->hide();
+        ShowForm();
+        QCOMPARE(form_->focusWidget(), form_->Button1);
+    }
+
     void layout_data()
     {
         QTest::addColumn<QString>("name");
