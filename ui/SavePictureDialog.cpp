@@ -1,5 +1,7 @@
 #include "SavePictureDialog.h"
 
+#include "WindowPlacement.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
@@ -26,6 +28,13 @@ ReplaceFileQuestion& Question()
 {
     static ReplaceFileQuestion question;
     return question;
+}
+
+// The folder of the name last chosen in the dialog; it opens there next time.
+QString& LastFolder()
+{
+    static QString folder;
+    return folder;
 }
 
 void ShowPreview(QLabel* pane, const QString& path)
@@ -68,21 +77,26 @@ std::optional<QString> RunSaveDialog(QWidget* owner)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     dialog.setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
+    if (QFileInfo(LastFolder()).isDir())
+        dialog.setDirectory(LastFolder());
     dialog.selectFile(QStringLiteral("Рисунок.bmp"));
     AddPreviewPane(dialog);
     dialog.setSizeGripEnabled(false);
     dialog.setFixedSize(dialog.sizeHint());
+    if (owner != nullptr)
+        CentreWindowOver(&dialog, owner->window());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())
         return std::nullopt;
+    LastFolder() = QFileInfo(chosen.first()).absolutePath();
     return chosen.first();
 }
 
 bool AskReplace(const QString& fileName)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
+    ScreenCentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
                     fileName + QStringLiteral(" уже существует.\nЗаменить его?"), QMessageBox::Yes | QMessageBox::No);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));

@@ -12,8 +12,9 @@ class QWidget;
 // Asks for the name of the bitmap file to write: Qt's own file dialog (not
 // the desktop's) in save mode with a preview of the picture file selected in
 // its list, the overwrite prompt, default suffix "bmp", the filter
-// "Bitmaps (*.bmp)" and the initial name "Рисунок.bmp". Returns the full name
-// chosen, or nothing when cancelled.
+// "Bitmaps (*.bmp)" and the initial name "Рисунок.bmp", in the folder of the
+// name last chosen in this run (the working folder at first). Returns the full
+// name chosen, or nothing when cancelled.
 std::optional<QString> ChooseBitmapFileName(QWidget* owner);
 
 // Asks whether the existing file may be replaced; "no" is the default answer.

@@ -379,6 +379,38 @@ private slots:
         QVERIFY(messages.messages.isEmpty());
         VerifyBitmapOfPicture(InDir("typed.bmp"));
     }
+
+    // The real dialog opens in the folder of the name chosen last, also after
+    // a cancel.
+    void realDialogOpensInTheLastFolder()
+    {
+        QStringList opened;
+        const auto answerWith = [&](const QString& typed) {
+            QTimer::singleShot(0, this, [&opened, typed] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (dialog == nullptr)
+                    return;
+                opened.append(dialog->directory().absolutePath());
+                auto* nameEdit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                if (typed.isEmpty() || nameEdit == nullptr) {
+                    dialog->reject();
+                    return;
+                }
+                nameEdit->setText(typed);
+                QTest::keyClick(nameEdit, Qt::Key_Return);
+            });
+        };
+        const QString folder = QDir(dir_->path()).absolutePath();
+        answerWith(folder + "/first.bmp");
+        QCOMPARE(ChooseBitmapFileName(window_), folder + "/first.bmp");
+        for (int time = 0; time < 2; ++time) {
+            answerWith({});
+            QCOMPARE(ChooseBitmapFileName(window_), std::nullopt);
+        }
+        QCOMPARE(opened.size(), 3);
+        QVERIFY(opened[0] != folder);
+        QCOMPARE(opened.mid(1), QStringList({folder, folder}));
+    }
 };
 
 QTEST_MAIN(SaveImageAsBitmapTest)

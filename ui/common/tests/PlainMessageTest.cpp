@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileIconProvider>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,6 +53,7 @@ private slots:
         QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove('&'), QStringLiteral("Отмена"));
         QCOMPARE(buttons.button(QDialogButtonBox::Save)->text().remove('&'), QStringLiteral("Сохранить"));
+        QCOMPARE(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("Папка"));
     }
 
     void recorderTakesMessagesAndRestoresThePreviousHandler()
