@@ -75,6 +75,16 @@ wait_for_window() {
 
 region_sum() { import -window root -crop "$1" png:- | md5sum; }
 
+# Waits up to five seconds for the region to look other than its given sum.
+region_changes() {
+  local tries
+  for tries in $(seq 50); do
+    [ "$(region_sum "$1")" != "$2" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 splash=$(wait_for_window size=400x300) || fail "no splash window"
 main=$(wait_for_window "Лабораторная работа № 4") || fail "no main window"
 sleep 0.3
@@ -87,34 +97,26 @@ find_window size=400x300 >/dev/null && fail "the splash did not close on a click
 
 eval "$(xdotool getwindowgeometry --shell "$main")"
 menu_height=$((HEIGHT - 542))
-# Client coordinates: Button3 and StaticText2 inside their group boxes.
+# Client coordinates: Button3, StaticText2 and the K field inside their group boxes.
+button3=($((X + 8 + 8 + 40 + 80)) $((Y + menu_height + 312 + 16 + 80 + 12)))
+gain_field=($((X + 8 + 256 + 16 + 100)) $((Y + menu_height + 312 + 16 + 48 + 10)))
 trials_display="209x25+$((X + 8 + 256 + 16))+$((Y + menu_height + 312 + 136 + 24))"
 before_measurement=$(region_sum "$trials_display")
-xdotool mousemove $((X + 8 + 8 + 40 + 80)) $((Y + menu_height + 312 + 16 + 80 + 12)) click 1
-changed=""
-for tries in $(seq 50); do
-  [ "$(region_sum "$trials_display")" != "$before_measurement" ] && { changed=yes; break; }
-  sleep 0.1
-done
-[ -n "$changed" ] || fail "the number of trials did not change after the click on Button3"
+xdotool mousemove "${button3[@]}" click 1
+region_changes "$trials_display" "$before_measurement" \
+  || fail "the number of trials did not change after the click on Button3"
 import -window root "$shots/measured.png"
 
 # A gain out of range, then the same click: the field's correction message
 # comes first, and the click it interrupted still runs the measurement.
 results="713x25+$((X + 8 + 8 + 16))+$((Y + menu_height + 312 + 136 + 24))"
 before_correction=$(region_sum "$results")
-xdotool mousemove $((X + 8 + 256 + 16 + 100)) $((Y + menu_height + 312 + 16 + 48 + 10)) click 1
-xdotool key ctrl+a type 5000
-xdotool mousemove $((X + 8 + 8 + 40 + 80)) $((Y + menu_height + 312 + 16 + 80 + 12)) click 1
+xdotool mousemove "${gain_field[@]}" click 1 key ctrl+a type 5000
+xdotool mousemove "${button3[@]}" click 1
 wait_for_window detector-lab >/dev/null || fail "no message about the gain out of range"
 import -window root "$shots/correction-message.png"
 xdotool key Return
-changed=""
-for tries in $(seq 50); do
-  [ "$(region_sum "$results")" != "$before_correction" ] && { changed=yes; break; }
-  sleep 0.1
-done
-[ -n "$changed" ] || fail "no measurement after the correction message"
+region_changes "$results" "$before_correction" || fail "no measurement after the correction message"
 find_window detector-lab >/dev/null && fail "the correction message is still open"
 import -window root "$shots/measured-after-correction.png"
 
