@@ -392,10 +392,8 @@ private slots:
                     return;
                 opened.append(dialog->directory().absolutePath());
                 auto* nameEdit = dialog->findChild<QLineEdit*>("fileNameEdit");
-                if (typed.isEmpty() || nameEdit == nullptr) {
-                    dialog->reject();
-                    return;
-                }
+                if (typed.isEmpty() || nameEdit == nullptr)
+                    return dialog->reject();
                 nameEdit->setText(typed);
                 QTest::keyClick(nameEdit, Qt::Key_Return);
             });
