@@ -25,17 +25,6 @@ protected:
 
 } // namespace
 
-TEST_F(OutputFilesTest, AFileThatFailsLeavesEveryOldFileOfTheSetAsItWas)
-{
-    Write("table.csv", "old table\n");
-    OutputFiles files;
-    files.Add(Path("table.csv"), "new table\n");
-    files.Add(Path("missing/picture.png"), "new picture");
-    EXPECT_EQ(files.Write().rfind("cannot create " + Path("missing/picture.png").toStdString(), 0), 0u);
-    EXPECT_EQ(Read("table.csv"), "old table\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
-}
-
 TEST_F(OutputFilesTest, ALinkIsFollowedAndWhatIsNotARegularFileIsWrittenInPlace)
 {
     Write("target.csv", "old\n");

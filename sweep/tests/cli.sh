@@ -52,6 +52,7 @@ expect 2 --seed 1 --csv "$folder/$(printf '\xff').png" --plot "$folder/$(printf 
 "$sweep" --seed 1 --csv - >/dev/full 2>"$folder/err"
 [ $? -eq 1 ] && [ "$(cat "$folder/err")" = "$(printf 'seed 1\ndetector-lab-sweep: cannot write standard output: No space left on device')" ] \
   || { fail "standard output on a full device"; cat "$folder/err"; }
+"$sweep" --help >/dev/full 2>/dev/null; [ $? -eq 1 ] || fail "--help on a full device"
 "$sweep" --seed 1 --csv "$folder/closed.csv" >&- 2>"$folder/err"
 [ $? -eq 1 ] && grep -q '^detector-lab-sweep: cannot write standard output' "$folder/err" \
   || { fail "a closed standard output"; cat "$folder/err"; }
