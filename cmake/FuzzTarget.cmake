@@ -8,6 +8,13 @@ function(dl_add_fuzz_target name)
     add_executable(${name} ${ARG_SOURCES})
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    # The code under test lives in the libraries: without their coverage
+    # libFuzzer sees only the harness. Whatever else links them gets the
+    # sanitizers' run-time too.
+    foreach(lib IN LISTS ARG_LIBS)
+      target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+      target_link_options(${lib} INTERFACE -fsanitize=address,undefined)
+    endforeach()
   else()
     add_executable(${name}_replay ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/cmake/FuzzReplayMain.cpp)
     set(name ${name}_replay)

@@ -3,8 +3,11 @@
 #include "NumberText.h"
 #include "ValueList.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -120,12 +123,29 @@ std::string ReadThreads(std::string_view text, SweepSettings& settings)
     return {};
 }
 
+// The bytes of a name as a message shows them: \xff for any but printable ASCII.
+std::string Escaped(std::string_view text)
+{
+    std::string shown;
+    for (unsigned char c : text) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02x", c);
+        shown += c >= 0x20 && c < 0x7f ? std::string(1, static_cast<char>(c)) : hex;
+    }
+    return shown;
+}
+
 // A file the sweep will write: its folder must exist and it must not be one.
+// Its name must survive the way to Qt and back unchanged (UTF-8): '\xff.png'
+// would otherwise become '\xef\xbf\xbd.png' and write over another file.
 std::string CheckOutputFile(const std::string& path)
 {
     namespace fs = std::filesystem;
     if (path.empty())
         return "needs a file name";
+    const QByteArray bytes = QByteArray::fromStdString(path);
+    if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
+        return "the file name " + Quoted(Escaped(path)) + " is not UTF-8 text; choose a UTF-8 name";
     std::error_code error;
     if (fs::is_directory(path, error))
         return Quoted(path) + " is a folder, not a file";
@@ -172,9 +192,7 @@ const std::map<std::string, Reader, std::less<>>& Readers()
 // Checks that need all options at once.
 std::string CheckTogether(const SweepSettings& settings)
 {
-    size_t points = 0;
-    for (Experiment e : settings.Experiments)
-        points += PointsOf(settings, e);
+    const size_t points = PointsOf(settings);
     if (points > MaxPoints)
         return "the sweep has " + std::to_string(points) + " points, more than " + std::to_string(MaxPoints);
     if (!settings.CsvPath.empty() && settings.CsvPath != "-" && !settings.PlotPath.empty()) {
@@ -265,6 +283,10 @@ sets each count beside what theory predicts.
 VALUES is one number (1.5), a list (0.5,1,2) or a range START:STOP:STEP
 (0:100:1). Numbers are written with a decimal point.
 
-Exit status: 0 done, 1 a file could not be written, 2 a bad option.
+On a terminal, standard error shows the progress. Ctrl-C stops the sweep:
+nothing is written.
+
+Exit status: 0 done, 1 an output (a file or standard output) could not be
+written, 2 a bad option, 130 interrupted by Ctrl-C (143 by SIGTERM).
 )";
 }

@@ -53,8 +53,9 @@ void Compare(PointResult& result, const SweepSettings& settings)
         result.Theory = CrossingProbability(model, point.Threshold);
         result.ModelMean = model.Mean;
         result.ModelSpread = model.StandardDeviation;
+        result.TheoryApplies = ModelResolvesNoise(model);
     }
-    result.Consistent = result.Range.Contains(result.Theory);
+    result.Consistent = result.TheoryApplies && result.Range.Contains(result.Theory);
 }
 
 } // namespace
@@ -81,7 +82,7 @@ std::vector<SweepPoint> PlanSweep(const SweepSettings& settings, uint32_t baseSe
     return plan;
 }
 
-PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point)
+PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point, const std::atomic<int>* stop)
 {
     DetectorBench bench(point.Seed);
     MeasurementInputs inputs;
@@ -92,8 +93,11 @@ PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point)
     inputs.Switches = Describe(point.Kind).Switches;
 
     Tally tally;
-    for (int32_t run = 0; run < settings.Trials / TrialCount; ++run)
+    for (int32_t run = 0; run < settings.Trials / TrialCount; ++run) {
+        if (stop != nullptr && stop->load() != 0)
+            return {point};
         bench.RunMeasurement(inputs, tally);
+    }
 
     PointResult result{point};
     result.Trials = tally.Trials;
@@ -103,14 +107,19 @@ PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point)
     return result;
 }
 
-std::vector<PointResult> RunSweep(const SweepSettings& settings, uint32_t baseSeed, int threads)
+std::vector<PointResult> RunSweep(const SweepSettings& settings, uint32_t baseSeed, int threads, SweepWatch* watch)
 {
     const std::vector<SweepPoint> plan = PlanSweep(settings, baseSeed);
     std::vector<PointResult> results(plan.size());
     std::atomic<size_t> next{0};
+    const std::atomic<int>* stop = watch != nullptr ? watch->Stop : nullptr;
+    const auto stopped = [&] { return watch != nullptr && watch->Stopped(); };
     const auto work = [&] {
-        for (size_t i = next++; i < plan.size(); i = next++)
-            results[i] = RunPoint(settings, plan[i]);
+        for (size_t i = next++; i < plan.size() && !stopped(); i = next++) {
+            results[i] = RunPoint(settings, plan[i], stop);
+            if (watch != nullptr)
+                ++watch->PointsDone;
+        }
     };
     const size_t workers = std::min<size_t>(std::max(threads, 1), std::max<size_t>(plan.size(), 1));
     {

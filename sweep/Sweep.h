@@ -4,6 +4,7 @@
 #include "SweepSettings.h"
 #include "WilsonInterval.h"
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -32,7 +33,20 @@ struct PointResult {
     // the expected reading and its spread from run to run.
     double ModelMean = 0.0;
     double ModelSpread = 0.0;
+    // False where the noise is too fine for doubles (ModelResolvesNoise):
+    // then there is no verdict.
+    bool TheoryApplies = true;
     bool Consistent = false;
+};
+
+// How a caller follows a running sweep and stops it.
+struct SweepWatch {
+    // Non-zero (the number of the signal that asked, say): every worker stops
+    // after the run of 1000 trials in hand, and the results are incomplete.
+    const std::atomic<int>* Stop = nullptr;
+    std::atomic<size_t> PointsDone{0};
+
+    bool Stopped() const { return Stop != nullptr && Stop->load() != 0; }
 };
 
 // The seed of a point's bench: the same for a point whatever else the sweep
@@ -42,8 +56,10 @@ uint32_t PointSeed(uint32_t baseSeed, Experiment experiment, size_t index);
 std::vector<SweepPoint> PlanSweep(const SweepSettings& settings, uint32_t baseSeed);
 
 // Runs the bench's own measurement for one point, Trials / 1000 times in a
-// row, as a student pressing the measurement button would.
-PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point);
+// row, as a student pressing the measurement button would; between runs it
+// stops when `stop` is non-zero.
+PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point, const std::atomic<int>* stop = nullptr);
 
 // Runs every point, `threads` at a time; results in the order of the plan.
-std::vector<PointResult> RunSweep(const SweepSettings& settings, uint32_t baseSeed, int threads);
+std::vector<PointResult> RunSweep(const SweepSettings& settings, uint32_t baseSeed, int threads,
+    SweepWatch* watch = nullptr);

@@ -1,12 +1,13 @@
 #include "SweepPlot.h"
 
+#include "AxisScale.h"
 #include "Theory.h"
-#include "WholeFile.h"
 
 #include <QBuffer>
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QGraphicsPathItem>
+#include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLegendMarker>
@@ -24,7 +25,19 @@
 
 namespace {
 
+// Samples of each theory curve: 400 while the curves are few, fewer when
+// they are many, so that a picture costs time and memory in proportion to its
+// points.
 constexpr int TheorySteps = 400;
+constexpr int TheorySamples = 40000;
+constexpr int FewestTheorySteps = 8;
+// Beyond this many curves their theory is drawn 1 pixel wide: Qt draws wider
+// antialiased lines ever more slowly as their number grows (10,000 curves
+// 2 pixels wide take 1 s, 50,000 take 16 s).
+constexpr size_t ThinTheoryFrom = 100;
+// Curves named in the legend: as many as one line of it holds.
+constexpr size_t ListedCurves = 4;
+constexpr double MarkerRadius = 3.5;
 
 const QColor Palette[] = {
     QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c), QColor(0x94, 0x67, 0xbd),
@@ -49,16 +62,6 @@ QFont ChartFont(int pixels, bool bold = false)
     return font;
 }
 
-// The sweep's points of one experiment at one gain, in threshold order.
-std::vector<const PointResult*> Curve(const std::vector<PointResult>& results, Experiment experiment, double gain)
-{
-    std::vector<const PointResult*> curve;
-    for (const PointResult& r : results)
-        if (r.Point.Kind == experiment && r.Point.Gain == gain)
-            curve.push_back(&r);
-    return curve;
-}
-
 std::vector<double> Distinct(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -76,16 +79,58 @@ std::pair<double, double> Span(const std::vector<double>& values, double floor =
     return {*low, *high};
 }
 
-double Along(std::pair<double, double> span, int step)
+int TheoryStepsFor(size_t curves)
 {
-    return span.first + (span.second - span.first) * step / TheorySteps;
+    return std::clamp(TheorySamples / static_cast<int>(std::max<size_t>(curves, 1)), FewestTheorySteps, TheorySteps);
 }
+
+double Along(std::pair<double, double> span, int step, int steps)
+{
+    return span.first + (span.second / steps - span.first / steps) * step;
+}
+
+// Lines drawn one by one with one pen. One path of thousands of lines that
+// cross would be filled as a single shape, many times more slowly.
+class LinesItem : public QGraphicsItem {
+public:
+    LinesItem(const QPen& pen, double z, QGraphicsItem* parent) : QGraphicsItem(parent), pen_(pen)
+    {
+        setZValue(z);
+    }
+
+    QRectF boundingRect() const override { return parentItem()->boundingRect(); }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override
+    {
+        painter->setPen(pen_);
+        for (const QPolygonF& line : Lines)
+            painter->drawPolyline(line);
+    }
+
+    std::vector<QPolygonF> Lines;
+
+private:
+    QPen pen_;
+};
+
+// One measured curve with its theory, as values; drawn once the chart is
+// laid out, a path per colour (a series per curve, or per bar, would slow Qt
+// Charts to a crawl when there are thousands).
+struct PlotCurve {
+    QString Name;
+    QColor Colour;
+    QList<QPointF> Measured;
+    std::vector<QLineF> Bars; // 95% intervals
+    QList<QPointF> Theory;
+};
 
 class PlotBuilder {
 public:
     PlotBuilder(const SweepSettings& settings, const std::vector<PointResult>& results)
         : settings_(settings), results_(results)
     {
+        for (const PointResult& r : results)
+            byCurve_[{r.Point.Kind, r.Point.Gain}].push_back(&r);
         chart_.setBackgroundBrush(Qt::white);
         chart_.setTitleFont(ChartFont(16, true));
         chart_.legend()->setFont(ChartFont(12));
@@ -104,15 +149,17 @@ public:
     void DrawAgainstThreshold()
     {
         const std::pair<double, double> span = Span(settings_.Thresholds);
+        const std::vector<double> gains = Distinct(settings_.Gains);
+        const int steps = TheoryStepsFor(settings_.Experiments.size() * gains.size());
         for (Experiment e : settings_.Experiments)
-            for (double gain : Distinct(settings_.Gains)) {
+            for (double gain : gains) {
                 const StatisticModel model = DecisionStatistic(e, settings_.Signal1, settings_.Signal2, gain);
                 QList<QPointF> theory;
-                for (int step = 0; step <= TheorySteps; ++step) {
-                    const double h = Along(span, step);
+                for (int step = 0; step <= steps && ModelResolvesNoise(model); ++step) {
+                    const double h = Along(span, step, steps);
                     theory.append({h, CrossingProbability(model, h)});
                 }
-                AddSeries(SeriesName(e, gain), Curve(results_, e, gain),
+                AddCurve(SeriesName(e, gain), Curve(e, gain),
                     [](const PointResult& r) { return r.Point.Threshold; }, theory);
             }
         SetAxes("Порог H, мВ", YTitle(), span, {0.0, 1.0});
@@ -122,12 +169,14 @@ public:
     {
         const std::pair<double, double> span = Span(settings_.Gains, 0.0);
         const bool readings = !CountsTrials(settings_.Experiments.front());
+        const std::vector<double> thresholds = Distinct(readings ? std::vector<double>{0.0} : settings_.Thresholds);
+        const int steps = TheoryStepsFor(settings_.Experiments.size() * thresholds.size());
         double top = 1.0;
         for (Experiment e : settings_.Experiments)
-            for (double threshold : Distinct(CountsTrials(e) ? settings_.Thresholds : std::vector<double>{0.0})) {
+            for (double threshold : thresholds) {
                 QList<QPointF> theory;
-                for (int step = 0; step <= TheorySteps; ++step) {
-                    const double k = Along(span, step);
+                for (int step = 0; step <= steps; ++step) {
+                    const double k = Along(span, step, steps);
                     const double y = readings
                         ? NoisePowerReading(settings_.Signal1, k).Expected
                         : CrossingProbability(DecisionStatistic(e, settings_.Signal1, settings_.Signal2, k), threshold);
@@ -143,7 +192,7 @@ public:
                 QString name = Text(Describe(e).RussianName);
                 if (!readings)
                     name += ", H = " + Number(threshold);
-                AddSeries(name, points, [](const PointResult& r) { return r.Point.Gain; }, theory);
+                AddCurve(name, points, [](const PointResult& r) { return r.Point.Gain; }, theory);
             }
         SetAxes("Коэффициент усиления K", YTitle(), span, {0.0, readings ? top * 1.05 : 1.0});
     }
@@ -152,26 +201,25 @@ public:
     void DrawCharacteristic(Experiment along, Experiment across)
     {
         const std::pair<double, double> span = Span(settings_.Thresholds);
-        for (double gain : Distinct(settings_.Gains)) {
+        const std::vector<double> gains = Distinct(settings_.Gains);
+        const int steps = TheoryStepsFor(gains.size());
+        for (double gain : gains) {
             const StatisticModel ys = DecisionStatistic(along, settings_.Signal1, settings_.Signal2, gain);
             const StatisticModel xs = DecisionStatistic(across, settings_.Signal1, settings_.Signal2, gain);
-            QList<QPointF> theory;
-            for (int step = 0; step <= TheorySteps; ++step) {
-                const double h = Along(span, step);
-                theory.append({CrossingProbability(xs, h), CrossingProbability(ys, h)});
+            PlotCurve& curve = NewCurve("K = " + Number(gain));
+            for (int step = 0; step <= steps && ModelResolvesNoise(xs) && ModelResolvesNoise(ys); ++step) {
+                const double h = Along(span, step, steps);
+                curve.Theory.append({CrossingProbability(xs, h), CrossingProbability(ys, h)});
             }
-            const std::vector<const PointResult*> vertical = Curve(results_, along, gain);
-            const std::vector<const PointResult*> horizontal = Curve(results_, across, gain);
-            const QColor colour = NextColour();
-            auto* measured = new QScatterSeries;
+            const std::vector<const PointResult*> vertical = Curve(along, gain);
+            const std::vector<const PointResult*> horizontal = Curve(across, gain);
             for (size_t i = 0; i < vertical.size() && i < horizontal.size(); ++i) {
                 const PointResult& y = *vertical[i];
                 const PointResult& x = *horizontal[i];
-                measured->append(x.Observed, y.Observed);
-                AddBar({x.Observed, y.Range.Low}, {x.Observed, y.Range.High}, colour);
-                AddBar({x.Range.Low, y.Observed}, {x.Range.High, y.Observed}, colour);
+                curve.Measured.append({x.Observed, y.Observed});
+                curve.Bars.push_back({x.Observed, y.Range.Low, x.Observed, y.Range.High});
+                curve.Bars.push_back({x.Range.Low, y.Observed, x.Range.High, y.Observed});
             }
-            AddMeasuredAndTheory(measured, theory, "K = " + Number(gain), colour);
         }
         auto* chance = new QLineSeries;
         chance->append({{0.0, 0.0}, {1.0, 1.0}});
@@ -182,66 +230,97 @@ public:
 
     void SetTitle(const QString& title) { chart_.setTitle(title); }
 
-    // Lays the chart out at its full size and draws the interval bars on it.
+    // Names the first curves in the legend, lays the chart out at its full
+    // size and draws the curves on it.
     void LayOut()
     {
+        for (size_t i = 0; i < curves_.size() && i < ListedCurves; ++i)
+            AddToLegend(curves_[i]);
+        if (curves_.size() > ListedCurves) {
+            auto* more = new QLineSeries;
+            more->setName(QString("ещё кривых: %1").arg(curves_.size() - ListedCurves));
+            more->setColor(Qt::transparent); // a name without a marker
+            Attach(more);
+        }
         chart_.setGeometry(0, 0, PlotWidth, PlotHeight);
         chart_.layout()->activate();
-        std::map<QRgb, QPainterPath> paths;
-        for (const Bar& bar : bars_) {
-            QPainterPath& path = paths[bar.Colour.rgb()];
-            path.moveTo(chart_.mapToPosition(bar.Values.p1()));
-            path.lineTo(chart_.mapToPosition(bar.Values.p2()));
+        // Values beyond the axes (a threshold of 1e308) are cut off at the plot's edge.
+        auto* plotArea = new QGraphicsRectItem(chart_.plotArea(), &chart_);
+        plotArea->setPen(Qt::NoPen);
+        plotArea->setFlag(QGraphicsItem::ItemClipsChildrenToShape);
+        plotArea->setZValue(1.0);
+        struct Items {
+            LinesItem* Theory;
+            LinesItem* Bars;
+            QPainterPath Markers;
+        };
+        std::map<QRgb, Items> byColour;
+        for (const PlotCurve& curve : curves_) {
+            auto [at, added] = byColour.try_emplace(curve.Colour.rgb());
+            Items& items = at->second;
+            if (added) {
+                items.Theory = new LinesItem(QPen(curve.Colour, curves_.size() < ThinTheoryFrom ? 2.0 : 1.0), 1.0, plotArea);
+                items.Bars = new LinesItem(QPen(curve.Colour, 1.2), 2.0, plotArea);
+                items.Markers.setFillRule(Qt::WindingFill); // markers that overlap stay filled
+            }
+            QPolygonF theory;
+            for (const QPointF& point : curve.Theory)
+                theory.append(chart_.mapToPosition(point));
+            items.Theory->Lines.push_back(std::move(theory));
+            for (const QLineF& bar : curve.Bars)
+                items.Bars->Lines.push_back({chart_.mapToPosition(bar.p1()), chart_.mapToPosition(bar.p2())});
+            for (const QPointF& point : curve.Measured)
+                items.Markers.addEllipse(chart_.mapToPosition(point), MarkerRadius, MarkerRadius);
         }
-        for (const auto& [colour, path] : paths) {
-            auto* item = new QGraphicsPathItem(path, &chart_);
-            item->setPen(QPen(QColor(colour), 1.2));
-            item->setZValue(1.0);
+        for (const auto& [rgb, items] : byColour) {
+            auto* markers = new QGraphicsPathItem(items.Markers, plotArea);
+            markers->setPen(QPen(QColor(rgb).darker(140), 1.0));
+            markers->setBrush(QColor(rgb));
+            markers->setZValue(3.0);
         }
     }
 
 private:
-    struct Bar {
-        QLineF Values;
-        QColor Colour;
-    };
-
-    template <typename XOf>
-    void AddSeries(const QString& name, const std::vector<const PointResult*>& points, XOf xOf,
-        const QList<QPointF>& theory)
+    // The sweep's points of one experiment at one gain, in threshold order.
+    const std::vector<const PointResult*>& Curve(Experiment experiment, double gain)
     {
-        const QColor colour = NextColour();
-        auto* measured = new QScatterSeries;
-        for (const PointResult* r : points) {
-            const double x = xOf(*r);
-            measured->append(x, r->Observed);
-            AddBar({x, r->Range.Low}, {x, r->Range.High}, colour);
-        }
-        AddMeasuredAndTheory(measured, theory, name, colour);
+        return byCurve_[{experiment, gain}];
     }
 
-    void AddMeasuredAndTheory(QScatterSeries* measured, const QList<QPointF>& theory, const QString& name,
-        const QColor& colour)
+    PlotCurve& NewCurve(const QString& name)
+    {
+        curves_.push_back({name, Palette[curves_.size() % std::size(Palette)], {}, {}, {}});
+        return curves_.back();
+    }
+
+    template <typename XOf>
+    void AddCurve(const QString& name, const std::vector<const PointResult*>& points, XOf xOf, QList<QPointF> theory)
+    {
+        PlotCurve& curve = NewCurve(name);
+        for (const PointResult* r : points) {
+            const double x = xOf(*r);
+            curve.Measured.append({x, r->Observed});
+            curve.Bars.push_back({x, r->Range.Low, x, r->Range.High});
+        }
+        curve.Theory = std::move(theory);
+    }
+
+    // Empty series that show a curve's line and marker in the legend.
+    void AddToLegend(const PlotCurve& curve)
     {
         auto* line = new QLineSeries;
-        line->append(theory);
-        line->setName("теория: " + name);
-        line->setPen(QPen(colour, 2.0));
+        line->setName("теория: " + curve.Name);
+        line->setPen(QPen(curve.Colour, 2.0));
         Attach(line);
-        measured->setName("измерение: " + name);
+        auto* measured = new QScatterSeries;
+        measured->setName("измерение: " + curve.Name);
         measured->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-        measured->setMarkerSize(7.0);
-        measured->setColor(colour);
-        measured->setBorderColor(colour.darker(140));
+        measured->setMarkerSize(2.0 * MarkerRadius);
+        measured->setColor(curve.Colour);
+        measured->setBorderColor(curve.Colour.darker(140));
         Attach(measured);
     }
 
-    // A 95% interval: one segment in its point's colour, drawn once the
-    // chart is laid out (a series per bar would slow Qt Charts to a crawl).
-    void AddBar(QPointF from, QPointF to, const QColor& colour)
-    {
-        bars_.push_back({QLineF(from, to), colour});
-    }
 
     void AddUnlisted(QAbstractSeries* series)
     {
@@ -256,8 +335,6 @@ private:
         series->attachAxis(xAxis_);
         series->attachAxis(yAxis_);
     }
-
-    QColor NextColour() { return Palette[colours_++ % std::size(Palette)]; }
 
     QString SeriesName(Experiment e, double gain) const
     {
@@ -279,30 +356,15 @@ private:
         SetAxis(*yAxis_, yTitle, ys);
     }
 
-    // The range with a little room at both ends, ticks at round values.
     static void SetAxis(QValueAxis& axis, const QString& title, std::pair<double, double> span)
     {
-        const double width = span.second - span.first;
-        const double pad = width * 0.02;
-        axis.setRange(span.first - pad, span.second + pad);
+        const AxisScale scale = ChooseAxisScale(span.first, span.second);
+        axis.setRange(scale.Min, scale.Max);
         axis.setTitleText(title);
-        const double step = RoundStep(width);
         axis.setTickType(QValueAxis::TicksDynamic);
         axis.setTickAnchor(0.0);
-        axis.setTickInterval(step);
-        const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-        axis.setLabelFormat(QString("%.%1f").arg(decimals));
-    }
-
-    // 1, 2 or 5 times a power of ten, for five to ten ticks across `width`.
-    static double RoundStep(double width)
-    {
-        const double rough = width / 5.0;
-        const double power = std::pow(10.0, std::floor(std::log10(rough)));
-        for (double multiple : {1.0, 2.0, 5.0})
-            if (multiple * power >= rough)
-                return multiple * power;
-        return 10.0 * power;
+        axis.setTickInterval(scale.Step);
+        axis.setLabelFormat(QString::fromStdString(scale.LabelFormat));
     }
 
     const SweepSettings& settings_;
@@ -310,8 +372,8 @@ private:
     QChart chart_;
     QValueAxis* xAxis_ = new QValueAxis; // the chart owns its axes
     QValueAxis* yAxis_ = new QValueAxis;
-    size_t colours_ = 0;
-    std::vector<Bar> bars_;
+    std::map<std::pair<Experiment, double>, std::vector<const PointResult*>> byCurve_;
+    std::vector<PlotCurve> curves_;
 };
 
 std::optional<std::pair<Experiment, Experiment>> CharacteristicPair(const SweepSettings& settings)
@@ -394,8 +456,7 @@ PlotKind ChoosePlot(const SweepSettings& settings)
     return PlotKind::AgainstGain;
 }
 
-std::string WritePlot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results,
-    const QString& path)
+QByteArray DrawPlot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results, bool svg)
 {
     QGraphicsScene scene;
     PlotBuilder builder(settings, results);
@@ -418,9 +479,7 @@ std::string WritePlot(const SweepSettings& settings, uint32_t baseSeed, const st
     scene.addItem(&chart);
     builder.LayOut();
 
-    const QByteArray bytes = Encode(scene, path.endsWith(".svg", Qt::CaseInsensitive));
+    const QByteArray bytes = Encode(scene, svg);
     scene.removeItem(&chart);
-    if (bytes.isEmpty())
-        return "cannot draw " + path.toStdString();
-    return WriteWholeFile(path, bytes);
+    return bytes;
 }

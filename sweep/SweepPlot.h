@@ -2,9 +2,8 @@
 
 #include "Sweep.h"
 
-#include <QString>
+#include <QByteArray>
 
-#include <string>
 #include <vector>
 
 // What a picture sets against what.
@@ -19,8 +18,6 @@ inline constexpr int PlotWidth = 1000;
 inline constexpr int PlotHeight = 700;
 
 // Draws the results, each measured point with its 95% interval as a bar and
-// theory as a line, into a .png or .svg file; the file is replaced only
-// once the picture is complete. Needs a QApplication. Returns an error line,
-// or nothing when the picture was written.
-std::string WritePlot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results,
-    const QString& path);
+// theory as a line, as the bytes of a PNG or SVG file; empty when the
+// picture could not be encoded. Needs a QApplication.
+QByteArray DrawPlot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results, bool svg);

@@ -32,9 +32,18 @@ std::string Aligned(const std::vector<Row>& rows)
     return text;
 }
 
+constexpr const char* NoTheory = "n/a";
+
 std::string Verdict(const PointResult& result)
 {
+    if (!result.TheoryApplies)
+        return NoTheory;
     return result.Consistent ? "consistent" : "INCONSISTENT";
+}
+
+std::string TheoryText(const PointResult& result, int decimals)
+{
+    return result.TheoryApplies ? FixedText(result.Theory, decimals) : NoTheory;
 }
 
 std::string CountingBlock(const std::vector<const PointResult*>& results)
@@ -44,7 +53,7 @@ std::string CountingBlock(const std::vector<const PointResult*>& results)
     for (const PointResult* r : results)
         rows.push_back({ShortestText(r->Point.Gain), ShortestText(r->Point.Threshold),
             std::to_string(r->Counter), std::to_string(r->Trials), FixedText(r->Observed, 4),
-            FixedText(r->Range.Low, 4), FixedText(r->Range.High, 4), FixedText(r->Theory, 4),
+            FixedText(r->Range.Low, 4), FixedText(r->Range.High, 4), TheoryText(*r, 4),
             FixedText(r->ModelMean, 3), FixedText(r->ModelSpread, 3), Verdict(*r)});
     return Aligned(rows);
 }
@@ -54,7 +63,7 @@ std::string ReadingBlock(const std::vector<const PointResult*>& results)
     std::vector<Row> rows{{"K", "runs", "reading", "low 95%", "high 95%", "theory", "spread", "verdict"}};
     for (const PointResult* r : results)
         rows.push_back({ShortestText(r->Point.Gain), std::to_string(r->Trials), FixedText(r->Observed, 3),
-            FixedText(r->Range.Low, 3), FixedText(r->Range.High, 3), FixedText(r->Theory, 3),
+            FixedText(r->Range.Low, 3), FixedText(r->Range.High, 3), TheoryText(*r, 3),
             FixedText(r->ModelSpread, 3), Verdict(*r)});
     return Aligned(rows);
 }
@@ -78,8 +87,13 @@ std::string TableText(const SweepSettings& settings, uint32_t baseSeed, const st
     }
     const auto consistent = std::count_if(results.begin(), results.end(),
         [](const PointResult& r) { return r.Consistent; });
-    text += '\n' + std::to_string(consistent) + " of " + std::to_string(results.size())
+    const auto modelled = std::count_if(results.begin(), results.end(),
+        [](const PointResult& r) { return r.TheoryApplies; });
+    text += '\n' + std::to_string(consistent) + " of " + std::to_string(modelled)
         + " points agree with theory at the 95% level; about one point in twenty falls outside by chance alone.\n";
+    if (modelled < static_cast<std::ptrdiff_t>(results.size()))
+        text += std::to_string(results.size() - static_cast<size_t>(modelled))
+            + " points have no theory (n/a): their noise is finer than doubles resolve at the noiseless output.\n";
     return text;
 }
 
@@ -94,8 +108,9 @@ std::string CsvText(const SweepSettings& settings, uint32_t baseSeed, const std:
             counts ? ShortestText(r.Point.Threshold) : "", std::to_string(r.Trials),
             counts ? std::to_string(r.Counter) : "", counts ? "" : ShortestText(r.Reading),
             ShortestText(r.Observed), ShortestText(r.Range.Low), ShortestText(r.Range.High),
-            ShortestText(r.Theory), ShortestText(r.ModelMean), ShortestText(r.ModelSpread),
-            r.Consistent ? "yes" : "no", std::to_string(baseSeed)};
+            r.TheoryApplies ? ShortestText(r.Theory) : NoTheory, ShortestText(r.ModelMean),
+            ShortestText(r.ModelSpread), r.TheoryApplies ? (r.Consistent ? "yes" : "no") : NoTheory,
+            std::to_string(baseSeed)};
         for (size_t i = 0; i < fields.size(); ++i)
             text += (i ? "," : "") + fields[i];
         text += '\n';

@@ -26,6 +26,8 @@ struct SweepSettings {
 // Points of one experiment: gains times thresholds (gains alone for the
 // noise-power exercise).
 size_t PointsOf(const SweepSettings& settings, Experiment experiment);
+// Points of the whole sweep.
+size_t PointsOf(const SweepSettings& settings);
 
 // The limits every option is held to.
 inline constexpr double MaxGain = 1000.0; // the bench's K field holds 0 to 1000

@@ -102,6 +102,13 @@ StatisticModel DecisionStatistic(Experiment experiment, int32_t signal1, int32_t
     };
 }
 
+bool ModelResolvesNoise(const StatisticModel& statistic)
+{
+    const double mean = std::abs(statistic.Mean);
+    const double step = std::nextafter(mean, HUGE_VAL) - mean;
+    return statistic.StandardDeviation == 0.0 || statistic.StandardDeviation >= MinNoiseSteps * step;
+}
+
 double CrossingProbability(const StatisticModel& statistic, double threshold)
 {
     if (statistic.StandardDeviation == 0.0)

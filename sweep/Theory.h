@@ -34,6 +34,16 @@ struct StatisticModel {
 };
 StatisticModel DecisionStatistic(Experiment experiment, int32_t signal1, int32_t signal2, double gain);
 
+// Whether the normal model describes the statistic as the bench computes it.
+// In doubles the statistic takes values one step of a double (at its
+// noiseless value T0) apart; the model needs the noise to span thousands of
+// those steps. At fewer than MinNoiseSteps the lattice moves a frequency by up
+// to 0.4 / MinNoiseSteps, a tenth of what 10^6 trials resolve, and far more
+// below: at K = 1e-15 the noise spans about one step and half the crossings
+// are lost. Without noise (K = 0) the model is exact.
+inline constexpr double MinNoiseSteps = 4096.0;
+bool ModelResolvesNoise(const StatisticModel& statistic);
+
 // Probability that the statistic is strictly above the threshold.
 double CrossingProbability(const StatisticModel& statistic, double threshold);
 

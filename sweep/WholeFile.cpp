@@ -1,17 +1,130 @@
 #include "WholeFile.h"
 
+#include <QFile>
 #include <QSaveFile>
 
-std::string WriteWholeFile(const QString& path, const QByteArray& bytes)
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool Stopped(const std::atomic<int>* stop)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return "cannot create " + path.toStdString() + ": " + file.errorString().toStdString();
-    // A write cut short (a full disk, a size limit) leaves Qt no reason to give.
-    if (file.write(bytes) != bytes.size())
-        return "cannot write " + path.toStdString() + ": not every byte could be written";
-    // Qt 6.4 commits even after a failed write, so ask the file first.
-    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit())
-        return "cannot write " + path.toStdString() + ": " + file.errorString().toStdString();
+    return stop != nullptr && stop->load() != 0;
+}
+
+// The descriptor of this process that a name such as /dev/stdout, /dev/fd/3
+// or /proc/self/fd/1 stands for, following symbolic links to it.
+std::optional<int> OwnDescriptor(const QString& name)
+{
+    namespace fs = std::filesystem;
+    const fs::path descriptors = "/proc/" + std::to_string(::getpid()) + "/fd";
+    std::error_code error;
+    fs::path path = fs::absolute(QFile::encodeName(name).toStdString(), error);
+    for (int link = 0; link < 40 && !error; ++link) {
+        if (fs::weakly_canonical(path.parent_path(), error) == descriptors) {
+            const std::string number = path.filename().string();
+            int descriptor = -1;
+            const auto [end, failure] = std::from_chars(number.data(), number.data() + number.size(), descriptor);
+            if (failure != std::errc() || end != number.data() + number.size())
+                return std::nullopt;
+            return descriptor;
+        }
+        if (!fs::is_symlink(path, error))
+            return std::nullopt;
+        const fs::path target = fs::read_symlink(path, error);
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
+// A device, a FIFO or a terminal: anything that exists and is not a regular
+// file (a symbolic link counts as what it points to).
+bool IsSpecial(const QString& name)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(name).constData(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
+// Returns 0, or the errno of the failure.
+int WriteAll(int descriptor, const QByteArray& bytes, const std::atomic<int>* stop)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(descriptor, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (written < 0 && (errno != EINTR || Stopped(stop)))
+            return errno;
+        done += std::max<ssize_t>(written, 0);
+    }
+    return 0;
+}
+
+std::string Failure(const char* what, const QString& path, const std::string& reason)
+{
+    return std::string(what) + " " + path.toStdString() + ": " + reason;
+}
+
+// Opens the existing target and writes into it, as a shell's redirection would.
+std::string WriteDirectly(const QString& path, const QByteArray& bytes, const std::atomic<int>* stop)
+{
+    if (const std::optional<int> descriptor = OwnDescriptor(path)) {
+        const int error = WriteAll(*descriptor, bytes, stop);
+        return error == 0 ? std::string() : Failure("cannot write", path, std::strerror(error));
+    }
+    int descriptor = -1;
+    do
+        descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    while (descriptor < 0 && errno == EINTR && !Stopped(stop));
+    if (descriptor < 0)
+        return Failure("cannot open", path, std::strerror(errno));
+    int error = WriteAll(descriptor, bytes, stop);
+    if (::close(descriptor) != 0 && error == 0)
+        error = errno;
+    return error == 0 ? std::string() : Failure("cannot write", path, std::strerror(error));
+}
+
+} // namespace
+
+void OutputFiles::Add(const QString& path, QByteArray bytes)
+{
+    files_.push_back({path, std::move(bytes)});
+}
+
+std::string OutputFiles::Write(const std::atomic<int>* stop) const
+{
+    std::vector<std::unique_ptr<QSaveFile>> staged;
+    std::vector<const File*> direct;
+    for (const File& file : files_) {
+        if (OwnDescriptor(file.Path) || IsSpecial(file.Path)) {
+            direct.push_back(&file);
+            continue;
+        }
+        auto saved = std::make_unique<QSaveFile>(file.Path);
+        if (!saved->open(QIODevice::WriteOnly))
+            return Failure("cannot create", file.Path, saved->errorString().toStdString());
+        // Qt 6.4 commits even after a failed write, so ask the file first. A
+        // write cut short (a full disk, a size limit) leaves Qt no reason:
+        // errno has it.
+        errno = 0;
+        if (saved->write(file.Bytes) != file.Bytes.size() || !saved->flush() || saved->error() != QFileDevice::NoError)
+            return Failure("cannot write", file.Path, errno != 0 ? std::strerror(errno) : "not every byte could be written");
+        staged.push_back(std::move(saved));
+    }
+    for (const File* file : direct)
+        if (std::string failure = WriteDirectly(file->Path, file->Bytes, stop); !failure.empty())
+            return failure;
+    if (Stopped(stop))
+        return "stopped before any file was replaced";
+    for (const std::unique_ptr<QSaveFile>& saved : staged)
+        if (!saved->commit())
+            return Failure("cannot write", saved->fileName(), saved->errorString().toStdString());
     return {};
 }

@@ -3,9 +3,31 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <string>
+#include <vector>
 
-// Writes `bytes` to `path` whole or not at all: into a temporary file beside
-// it that replaces the old file only once every byte is on disk. Returns an
-// error line, or nothing when the file was written.
-std::string WriteWholeFile(const QString& path, const QByteArray& bytes);
+// Files written as one set, each whole or not at all. Every regular file is
+// written in full into a temporary file beside it before the first target
+// is replaced, so a failure on the way leaves every old file as it was.
+// A name that stands for something other than a regular file is written
+// directly, never replaced: a device, a FIFO, a terminal, or a descriptor of
+// this process (/dev/stdout, /dev/fd/3), whose redirection (">>" too) is kept.
+// A symbolic link to a regular file is followed and its target replaced.
+class OutputFiles {
+public:
+    void Add(const QString& path, QByteArray bytes);
+
+    // Writes them all. Returns an error line, or nothing when every file was
+    // written. Once `stop` is non-zero, a wait (a FIFO that no one reads) is
+    // given up, and a stop that comes before the first file is replaced
+    // fails the set (with no files too).
+    std::string Write(const std::atomic<int>* stop = nullptr) const;
+
+private:
+    struct File {
+        QString Path;
+        QByteArray Bytes;
+    };
+    std::vector<File> files_;
+};

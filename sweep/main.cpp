@@ -1,10 +1,17 @@
+#include "ProcessGuards.h"
 #include "SweepCommand.h"
 
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 int main(int argc, char* argv[])
 {
-    return RunSweepCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    GuardProcess();
+    CommandContext context;
+    context.ShowProgress = isatty(STDERR_FILENO) == 1;
+    context.Interruption = &Interruption();
+    return RunSweepCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, context);
 }

@@ -3,10 +3,11 @@
 #include "PictureImage.h"
 #include "PlainMessage.h"
 #include "SavePictureDialog.h"
+#include "WholeFile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -32,16 +33,10 @@ bool WriteBitmap(const QImage& picture, const QString& fileName)
 {
     if (picture.isNull())
         return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!picture.convertToFormat(QImage::Format_RGB888).save(&file, "BMP"))
-        return false;
-    // A write that fails while the buffer is flushed does not stop commit()
-    // from putting the cut-off file in place of the old one: check first.
-    if (!file.flush() || file.error() != QFileDevice::NoError)
-        return false;
-    return file.commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly) && picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")
+           && WriteWholeFile(fileName, bytes);
 }
 
 }  // namespace

@@ -15,5 +15,6 @@ QString FloatToText(std::uint32_t selector, double value);
 // message; a corrected name that names an existing file is replaced only
 // when the user agrees. The file is replaced whole or not at all: a failed
 // save leaves an old file as it was and gets the message
-// "Cannot create file <name>".
+// "Cannot create file <name>". A device or a FIFO is written where it is,
+// never replaced; a symbolic link is followed.
 void SaveImageAsBitmap(TImage* image);

@@ -6,6 +6,7 @@
 #include "Unit3.h"
 
 #include <QPointer>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -26,6 +27,9 @@ void DestroyRemainingWindows()
 // The bench is built before main, when the bench library is initialised.
 int main(int argc, char** argv)
 {
+    // A picture saved beyond the file-size limit (ulimit -f) is a failed save
+    // with its message, not the end of the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     TApplication application(argc, argv);
     TApplication::setApplicationName(QStringLiteral("detector-lab"));
     // Matches the installed desktop entry, so the desktop ties the window to it.

@@ -58,7 +58,7 @@ TEST(CommandLine, EveryBadOptionGetsOneClearLine)
     const std::string missing = Folder() + "no-such-folder/out.csv";
     const struct {
         std::vector<std::string> arguments;
-        const char* saying; // a part of the line
+        std::string saying; // a part of the line
     } rows[] = {
         {{"--experiment", "power"}, "unknown experiment 'power'"},
         {{"--experiment", "detection,detection"}, "named twice"},
@@ -97,6 +97,8 @@ TEST(CommandLine, EveryBadOptionGetsOneClearLine)
         {{"--plot", Folder() + "none/curve.png"}, "does not exist"},
         {{"--plot", Folder() + "p.png", "--experiment", "noise-power,detection"}, "cannot share one picture"},
         {{"--csv", Folder() + "same.png", "--plot", Folder() + "same.png"}, "the same file"},
+        {{"--csv", Folder() + "\xff.csv"}, "--csv: the file name '" + Folder() + "\\xff.csv' is not UTF-8 text"},
+        {{"--plot", Folder() + "a\xc3.png"}, "--plot: the file name"},
         {{"--gain", "0:1000:0.01", "--threshold", "0:1:0.5"}, "more than 100000"},
         {{"--gain"}, "--gain needs a value"},
         {{"--gain", "1", "--gain", "2"}, "--gain is given twice"},

@@ -1,5 +1,6 @@
 #include "SweepCommand.h"
 #include "SweepPlot.h"
+#include "TestFolder.h"
 
 #include <QApplication>
 #include <QImage>
@@ -44,30 +45,7 @@ Outcome Sweep(const std::vector<std::string>& arguments)
     return {status, out.str(), err.str()};
 }
 
-class SweepCommand : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        folder_ = fs::path(testing::TempDir()) / ("sweep-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string File(const std::string& name) const { return (folder_ / name).string(); }
-
-    std::string Read(const std::string& name) const
-    {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    bool Empty() const { return fs::is_empty(folder_); }
-
-private:
-    fs::path folder_;
-};
+using SweepCommand = TestFolder;
 
 } // namespace
 
@@ -144,6 +122,17 @@ TEST_F(SweepCommand, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept)
     EXPECT_EQ(Read("old.csv"), "kept\n");
     EXPECT_EQ(Read("old.svg"), "kept\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(File("")), fs::directory_iterator()), 2);
+}
+
+// Every output is ready before the first is written: a picture that cannot
+// be created leaves the old table beside the old picture.
+TEST_F(SweepCommand, AFailingPictureLeavesTheOldTable)
+{
+    std::ofstream(File("old.csv")) << "kept\n";
+    const Outcome plot = Sweep({"--seed", "1", "--csv", File("old.csv"), "--plot", "/proc/sweep.png"});
+    EXPECT_EQ(plot.status, 1);
+    EXPECT_EQ(plot.err.rfind("detector-lab-sweep: cannot create /proc/sweep.png", 0), 0u) << plot.err;
+    EXPECT_EQ(Read("old.csv"), "kept\n");
 }
 
 TEST_F(SweepCommand, PicturesDecodeToTheirSize)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cmath>
 #include <set>
 #include <sstream>
@@ -226,4 +227,49 @@ TEST(Sweep, TableAndCsvSayWhatWasRun)
         ++count;
     }
     EXPECT_EQ(count, 1u + 2u + 4u);
+}
+
+TEST(Sweep, NoiseFinerThanDoublesHasNoTheoryAndNoVerdict)
+{
+    const SweepSettings settings = Settings({Experiment::Distinction1}, {1e-15, 1}, {50});
+    const std::vector<PointResult> results = RunSweep(settings, 9u, 2);
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_FALSE(results[0].TheoryApplies);
+    EXPECT_FALSE(results[0].Consistent);
+    EXPECT_TRUE(results[1].TheoryApplies);
+
+    const std::string table = TableText(settings, 9u, results);
+    std::istringstream lines(table);
+    std::string line;
+    while (std::getline(lines, line) && line.rfind("1e-15 ", 0) != 0) {
+    }
+    EXPECT_NE(line.find(" n/a "), std::string::npos) << line;
+    EXPECT_EQ(line.substr(line.size() - 5), "  n/a") << line;
+    EXPECT_NE(table.find(" of 1 points agree with theory"), std::string::npos) << table;
+    EXPECT_NE(table.find("1 points have no theory (n/a)"), std::string::npos) << table;
+
+    const std::string csv = CsvText(settings, 9u, results);
+    const size_t row = csv.find("\ndistinction1,1 1 1,1,2,1e-15,50,");
+    ASSERT_NE(row, std::string::npos) << csv;
+    const std::string fields = csv.substr(row + 1, csv.find('\n', row + 1) - row - 1);
+    EXPECT_EQ(std::count(fields.begin(), fields.end(), ','), 16) << fields;
+    EXPECT_NE(fields.find(",n/a,"), std::string::npos) << fields;
+    EXPECT_NE(fields.find(",n/a,9"), std::string::npos) << fields;
+}
+
+TEST(Sweep, AStopEndsTheWorkersAndCountsWhatWasDone)
+{
+    SweepSettings settings = Settings({Experiment::Detection}, {1}, {0, 10, 20, 30});
+    std::atomic<int> stop{0};
+    for (int signal : {0, SIGINT}) {
+        stop = signal;
+        SweepWatch watch;
+        watch.Stop = &stop;
+        RunSweep(settings, 5u, 2, &watch);
+        EXPECT_EQ(watch.PointsDone.load(), signal == 0 ? 4u : 0u);
+        EXPECT_EQ(watch.Stopped(), signal != 0);
+    }
+    // A million trials, stopped: no run of 1000 starts after the stop.
+    settings.Trials = MaxTrials;
+    EXPECT_EQ(RunPoint(settings, PlanSweep(settings, 5u).front(), &stop).Trials, 0);
 }

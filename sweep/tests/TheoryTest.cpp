@@ -110,6 +110,29 @@ TEST(Theory, CrossingProbabilityIsTheNormalTailAndStrictWithoutNoise)
     EXPECT_NEAR(CrossingProbability({0.0, 1.0}, 8.0) / 6.22096057427178e-16, 1.0, 1e-9);
 }
 
+// The statistic near 50 takes values 7.1e-15 apart; the model needs the
+// noise to span thousands of such steps, or none at all (K = 0).
+TEST(Theory, TheModelNeedsNoiseWiderThanTheSpacingOfDoubles)
+{
+    const struct {
+        Experiment experiment;
+        double gain;
+        bool resolved;
+    } rows[] = {
+        {Experiment::Distinction1, 0.0, true},
+        {Experiment::Distinction1, 1e-15, false},
+        {Experiment::Detection, 1e-15, false},
+        {Experiment::Detection, 1e-13, false},
+        {Experiment::Detection, 1e-11, true},
+        {Experiment::Detection, 1.0, true},
+        {Experiment::FalseAlarms, 1e-15, true}, // noise alone: no noiseless value to resolve it against
+        {Experiment::FalseAlarms, 1e-300, true},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ModelResolvesNoise(DecisionStatistic(row.experiment, 1, 2, row.gain)), row.resolved)
+            << Describe(row.experiment).Name << " K " << row.gain;
+}
+
 TEST(Theory, NoisePowerReadingOfTheAllPlusFilter)
 {
     const NoiseMoments noise = UnitNoise();

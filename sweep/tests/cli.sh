@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # The program as a user starts it: exit statuses, one-line messages on
-# standard error, and no file left behind by a bad option.
+# standard error, no file left behind by a bad option, failing standard
+# output, limits, interruptions, progress. Outputs that are not regular files
+# are checked with their writer (WholeFileTest).
+#   cli.sh PROGRAM [SANITIZED]   SANITIZED=1: the program is built with AddressSanitizer
 set -u
 sweep=$1
+sanitized=${2:-0}
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 expect() { # status, then the command's arguments
   local want=$1; shift
@@ -14,15 +19,16 @@ expect() { # status, then the command's arguments
   local lines
   lines=$(wc -l <"$folder/err")
   if [ "$got" -ne "$want" ]; then
-    echo "FAIL: $* exited $got, not $want"; failures=$((failures + 1))
-  elif [ "$want" -eq 2 ] && [ "$lines" -ne 1 ]; then
-    echo "FAIL: $* said $lines lines:"; cat "$folder/err"; failures=$((failures + 1))
+    fail "$* exited $got, not $want"; cat "$folder/err"
+  elif [ "$want" -ne 0 ] && [ "$lines" -ne 1 ]; then
+    fail "$* said $lines lines:"; cat "$folder/err"
   fi
 }
 
 expect 0 --help
 expect 0 --seed 5 --threshold 0:100:50 --csv "$folder/table.csv"
-grep -q '^distinction1,1 1 1,1,2,1,50,1000,' "$folder/table.csv" || { echo "FAIL: CSV row missing"; failures=$((failures + 1)); }
+grep -q '^distinction1,1 1 1,1,2,1,50,1000,' "$folder/table.csv" || fail "CSV row missing"
+[ -s "$folder/err" ] && fail "something on standard error, which is no terminal"
 rm -f "$folder/table.csv"
 
 for bad in "--experiment alarms" "--signal1 0" "--signal2 5" "--gain -1" "--gain inf" "--gain nan" \
@@ -32,10 +38,80 @@ for bad in "--experiment alarms" "--signal1 0" "--signal2 5" "--gain -1" "--gain
   eval "expect 2 --csv $folder/t.csv --plot $folder/p.png $bad"
 done
 leftovers=$(find "$folder" -mindepth 1 ! -name out ! -name err | wc -l)
-[ "$leftovers" -eq 0 ] || { echo "FAIL: a bad option left files behind"; find "$folder"; failures=$((failures + 1)); }
+[ "$leftovers" -eq 0 ] || { fail "a bad option left files behind"; find "$folder"; }
 
 expect 0 --seed 5 --experiment detection,false-alarms --threshold 0:40:10 --plot "$folder/roc.png"
-[ -s "$folder/roc.png" ] || { echo "FAIL: no picture"; failures=$((failures + 1)); }
+[ -s "$folder/roc.png" ] || fail "no picture"
+
+# A name that is not UTF-8 would reach the disk as U+FFFD and write over this file.
+echo other >"$folder/$(printf '\xef\xbf\xbd').png"
+expect 2 --seed 1 --csv "$folder/$(printf '\xff').png" --plot "$folder/$(printf '\xfe').png"
+[ "$(cat "$folder/$(printf '\xef\xbf\xbd').png")" = other ] || fail "a non-UTF-8 name wrote over another file"
+
+# Standard output that fails: a full device, a closed descriptor.
+"$sweep" --seed 1 --csv - >/dev/full 2>"$folder/err"
+[ $? -eq 1 ] && [ "$(cat "$folder/err")" = "$(printf 'seed 1\ndetector-lab-sweep: cannot write standard output: No space left on device')" ] \
+  || { fail "standard output on a full device"; cat "$folder/err"; }
+"$sweep" --help >/dev/full 2>/dev/null; [ $? -eq 1 ] || fail "--help on a full device"
+"$sweep" --seed 1 --csv "$folder/closed.csv" >&- 2>"$folder/err"
+[ $? -eq 1 ] && grep -q '^detector-lab-sweep: cannot write standard output' "$folder/err" \
+  || { fail "a closed standard output"; cat "$folder/err"; }
+head -1 "$folder/closed.csv" | grep -q '^experiment,' || fail "the table went into the CSV file"
+
+# A file-size limit: a failed write, reported, the old file kept.
+echo old >"$folder/big.csv"
+(ulimit -f 1; "$sweep" --seed 1 --threshold 0:100:1 --csv "$folder/big.csv" >/dev/null 2>"$folder/err"; echo $? >"$folder/status")
+[ "$(cat "$folder/status")" -eq 1 ] && grep -q "cannot write $folder/big.csv: File too large" "$folder/err" \
+  || { fail "ulimit -f: status $(cat "$folder/status")"; cat "$folder/err"; }
+[ "$(cat "$folder/big.csv")" = old ] || fail "ulimit -f: the old file was lost"
+
+# Pictures of any finite values end, and under a memory limit (under
+# AddressSanitizer its own limit, as it reserves far more address space).
+for values in "--threshold 50,50.00000000000001" "--experiment noise-power --gain 999.9999999999999,1000" \
+              "--threshold -1.7e308,1.7e308" "--threshold 0,1e-320 --gain 0,5e-324" \
+              "--experiment detection,false-alarms --threshold 1e300,1e300"; do
+  # shellcheck disable=SC2086
+  if [ "$sanitized" = 1 ]; then
+    ASAN_OPTIONS="${ASAN_OPTIONS:-}:hard_rss_limit_mb=2000" "$sweep" --seed 1 $values --plot "$folder/any.png" >/dev/null 2>&1
+  else
+    (ulimit -v 2000000; "$sweep" --seed 1 $values --plot "$folder/any.png" >/dev/null 2>&1)
+  fi
+  [ $? -eq 0 ] || fail "$values: no picture under 2 GB"
+done
+
+# Interrupted: no file, one line, 128 + the signal. The signal is sent once
+# the program catches it (SigCgt), so no timing is assumed.
+set -m # background jobs keep SIGINT as it is
+interrupt() { # signal, status, then the arguments
+  local signal=$1 want=$2; shift 2
+  "$sweep" "$@" >"$folder/out" 2>"$folder/err" &
+  local pid=$! caught=0
+  for _ in $(seq 600); do
+    mask=$(awk '/^SigCgt/ {print $2}' "/proc/$pid/status" 2>/dev/null)
+    [ -n "$mask" ] && [ $((0x$mask & 0x4002)) -eq $((0x4002)) ] && { caught=1; break; }
+    sleep 0.1
+  done
+  if [ "$caught" -ne 1 ]; then
+    fail "the program never caught $signal"; kill -KILL "$pid"; wait "$pid"; return
+  fi
+  kill -s "$signal" "$pid"
+  wait "$pid"
+  local got=$?
+  [ "$got" -eq "$want" ] && [ "$(cat "$folder/err")" = "detector-lab-sweep: interrupted; no file written" ] \
+    && [ ! -s "$folder/out" ] || { fail "$signal: exit $got"; cat "$folder/err"; }
+}
+interrupt INT 130 --seed 1 --threshold 0:999:0.01 --trials 1000000 --csv "$folder/i.csv" --plot "$folder/i.png"
+interrupt TERM 143 --seed 1 --threshold 0:999:0.01 --trials 1000000 --csv "$folder/i.csv"
+mkfifo "$folder/unread"
+interrupt INT 130 --seed 1 --csv "$folder/unread"
+[ -e "$folder/i.csv" ] || [ -e "$folder/i.png" ] && fail "an interrupted run left a file"
+[ -p "$folder/unread" ] || fail "the FIFO no one read was replaced"
+
+# On a terminal the progress shows on standard error.
+if command -v script >/dev/null; then
+  script -qec "'$sweep' --seed 1 --threshold 0:20:1 --csv '$folder/p.csv'" /dev/null </dev/null >"$folder/tty" 2>&1
+  grep -q "of 21 points, " "$folder/tty" || { fail "no progress on a terminal"; cat -v "$folder/tty"; }
+fi
 
 [ "$failures" -eq 0 ] && echo "all command-line checks passed"
 exit "$failures"

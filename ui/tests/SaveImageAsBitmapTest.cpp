@@ -18,7 +18,11 @@
 #include <QTimer>
 #include <csignal>
 #include <optional>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -289,6 +293,56 @@ private slots:
         QCOMPARE(messages.messages, QStringList{"Cannot create file " + InDir("old.bmp")});
         QCOMPARE(Contents(InDir("old.bmp")), QByteArray("old contents"));
         QCOMPARE(Listing(dir_->path()), QStringList{"old.bmp"});
+    }
+
+    // What is not a regular file is written where it is, never replaced.
+    void targetsThatAreNotRegularFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("character device") << "device";
+        QTest::newRow("symbolic link") << "link";
+        QTest::newRow("fifo without a reader") << "lonely fifo";
+    }
+
+    void targetsThatAreNotRegularFiles()
+    {
+        QFETCH(QString, kind);
+        const QString target = InDir("target.bmp");
+        const QByteArray name = QFile::encodeName(target);
+        int reader = -1;
+        if (kind.endsWith("fifo")) {
+            QCOMPARE(mkfifo(name.constData(), 0600), 0);
+            if (kind == "fifo")
+                reader = open(name.constData(), O_RDONLY | O_NONBLOCK);
+        } else if (kind == "device" && mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+            QSKIP("creating a device file needs root");
+        } else if (kind == "link") {
+            WriteContents(InDir("real.bmp"), "old contents");
+            QVERIFY(QFile::link("real.bmp", target));
+        }
+        DialogAnswers answers(target, false);
+        PlainMessageRecorder messages;
+
+        SaveImageAsBitmap(image_);
+
+        struct stat status {};
+        QCOMPARE(lstat(name.constData(), &status), 0);
+        if (kind == "link") {
+            QVERIFY(S_ISLNK(status.st_mode));
+            VerifyBitmapOfPicture(InDir("real.bmp"));
+        } else {
+            QVERIFY(kind == "device" ? S_ISCHR(status.st_mode) : S_ISFIFO(status.st_mode));
+        }
+        if (reader >= 0) {
+            char start[2] = {};
+            QCOMPARE(read(reader, start, 2), ssize_t{2});
+            close(reader);
+            QCOMPARE(QByteArray(start, 2), QByteArray("BM"));
+        }
+        const QStringList expected =
+            kind == "lonely fifo" ? QStringList{"Cannot create file " + target} : QStringList();
+        QCOMPARE(messages.messages, expected);
     }
 
     void unreadablePictureWritesNothing()
