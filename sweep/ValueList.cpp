@@ -1,9 +1,9 @@
 #include "ValueList.h"
 
+#include "NumberText.h"
+
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 std::vector<std::string_view> Split(std::string_view text, char separator)
 {
@@ -29,9 +29,10 @@ std::string NotANumber(std::string_view text)
 // for certain) so that 0:1:0.1 gives 0.3 and not 0.30000000000000004.
 double RangeValue(double start, double step, size_t index)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.15g", start + static_cast<double>(index) * step);
-    return std::strtod(text, nullptr);
+    const std::string text = GeneralText(start + static_cast<double>(index) * step, 15);
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 ValueList ParseRange(std::string_view text, size_t maxValues)

@@ -1,5 +1,6 @@
 #include "Comfun.h"
 
+#include "NumberText.h"
 #include "PictureImage.h"
 #include "PlainMessage.h"
 #include "SavePictureDialog.h"
@@ -8,17 +9,13 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
-#include <array>
-#include <cstdio>
 #include <string>
 
 namespace {
 
-const char* FormatFor(std::uint32_t selector)
-{
-    static constexpr std::array<const char*, 8> fixed = {"%.0f", "%.1f", "%.2f", "%.3f", "%.4f", "%.5f", "%.6f", "%.7f"};
-    return selector < fixed.size() ? fixed[selector] : "%e";
-}
+// Selectors 0 to 7 are "%.0f" to "%.7f"; any other is "%e".
+constexpr std::uint32_t FixedSelectors = 8;
+constexpr int ExponentDecimals = 6;
 
 // Where the extension of a file name begins: its last full stop, provided no
 // '/' follows it; -1 when there is none. '\\' and ':' are ordinary characters
@@ -35,24 +32,22 @@ bool WriteBitmap(const QImage& picture, const QString& fileName)
         return false;
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    return buffer.open(QIODevice::WriteOnly) && picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")
-           && WriteWholeFile(fileName, bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+        return false;
+    OutputFiles file(OutputFiles::UnreadFifo::Fail);
+    file.Add(fileName, bytes);
+    return file.Write().empty();
 }
 
 }  // namespace
 
+// "%.7f" of a huge value runs to hundreds of digits: the text is returned
+// whole, never cut to a fixed buffer.
 QString FloatToText(std::uint32_t selector, double value)
 {
-    // "%.7f" of a huge value runs to hundreds of digits: size the buffer from
-    // the text's real length instead of a fixed one, so nothing is cut or overrun.
-    const char* format = FormatFor(selector);
-    const int length = std::snprintf(nullptr, 0, format, value);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, value);
-    text.resize(text.size() - 1);
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text[point] = ',';
-    return QString::fromLatin1(text);
+    const std::string text = selector < FixedSelectors ? FixedText(value, static_cast<int>(selector))
+                                                       : ExponentText(value, ExponentDecimals);
+    return QString::fromLatin1(WithDecimalSeparator(text, ','));
 }
 
 void SaveImageAsBitmap(TImage* image)

@@ -14,8 +14,17 @@
 // directly, never replaced: a device, a FIFO, a terminal, or a descriptor of
 // this process (/dev/stdout, /dev/fd/3), whose redirection (">>" too) is kept.
 // A symbolic link to a regular file is followed and its target replaced.
+// The program and the sweep save their files through it.
 class OutputFiles {
 public:
+    // What a FIFO that no one reads does to a set.
+    enum class UnreadFifo {
+        Wait, // its write waits for a reader, or for `stop`
+        Fail, // the set fails at once: a window must not hang on it
+    };
+
+    explicit OutputFiles(UnreadFifo unread = UnreadFifo::Wait);
+
     void Add(const QString& path, QByteArray bytes);
 
     // Writes them all. Returns an error line, or nothing when every file was
@@ -29,5 +38,8 @@ private:
         QString Path;
         QByteArray Bytes;
     };
+    std::string WriteDirectly(const QString& path, const QByteArray& bytes, const std::atomic<int>* stop) const;
+
+    UnreadFifo unread_;
     std::vector<File> files_;
 };

@@ -1,11 +1,7 @@
 #include "PlainMessage.h"
-#include "QtRussianTexts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QFileIconProvider>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,7 +16,6 @@ private slots:
     void initTestCase()
     {
         QApplication::setApplicationName(QStringLiteral("detector-lab"));
-        QVERIFY(InstallQtRussianTexts());
     }
 
     void realBoxShowsTextWithOneRussianOkButtonAndNoIcon()
@@ -46,14 +41,6 @@ private slots:
         QCOMPARE(icon, QMessageBox::NoIcon);
         QCOMPARE(buttons, 1);
         QCOMPARE(buttonText.remove('&'), QStringLiteral("ОК"));
-    }
-
-    void qtStandardTextsAreRussian()
-    {
-        QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
-        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove('&'), QStringLiteral("Отмена"));
-        QCOMPARE(buttons.button(QDialogButtonBox::Save)->text().remove('&'), QStringLiteral("Сохранить"));
-        QCOMPARE(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("Папка"));
     }
 
     void recorderTakesMessagesAndRestoresThePreviousHandler()

@@ -12,8 +12,9 @@ class TestFolder : public testing::Test {
 protected:
     void SetUp() override
     {
+        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
         folder_ = std::filesystem::path(testing::TempDir())
-            / ("sweep-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+            / ("detector-lab-" + std::string(test->test_suite_name()) + "-" + test->name());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }

@@ -73,3 +73,15 @@ TEST_F(OutputFilesTest, ACharacterDeviceStaysADeviceAndItsFailureIsReported)
     EXPECT_TRUE(fs::is_character_file(folder_ / "full"));
     EXPECT_EQ(Read("kept.csv"), "old\n");
 }
+
+TEST_F(OutputFilesTest, AFifoThatNoOneReadsFailsTheSetAtOnceWhereAWaitWouldHangAWindow)
+{
+    Write("kept.bmp", "old\n");
+    ASSERT_EQ(mkfifo((folder_ / "unread").c_str(), 0600), 0);
+    OutputFiles files(OutputFiles::UnreadFifo::Fail);
+    files.Add(Path("kept.bmp"), "new\n");
+    files.Add(Path("unread"), "nobody listens\n");
+    EXPECT_EQ(files.Write(), "cannot open " + Path("unread").toStdString() + ": No such device or address");
+    EXPECT_TRUE(fs::is_fifo(folder_ / "unread"));
+    EXPECT_EQ(Read("kept.bmp"), "old\n");
+}

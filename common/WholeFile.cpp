@@ -72,26 +72,38 @@ std::string Failure(const char* what, const QString& path, const std::string& re
     return std::string(what) + " " + path.toStdString() + ": " + reason;
 }
 
+} // namespace
+
+OutputFiles::OutputFiles(UnreadFifo unread)
+    : unread_(unread)
+{
+}
+
 // Opens the existing target and writes into it, as a shell's redirection would.
-std::string WriteDirectly(const QString& path, const QByteArray& bytes, const std::atomic<int>* stop)
+std::string OutputFiles::WriteDirectly(const QString& path, const QByteArray& bytes, const std::atomic<int>* stop) const
 {
     if (const std::optional<int> descriptor = OwnDescriptor(path)) {
         const int error = WriteAll(*descriptor, bytes, stop);
         return error == 0 ? std::string() : Failure("cannot write", path, std::strerror(error));
     }
+    // Without a reader, a FIFO opened with O_NONBLOCK fails with ENXIO
+    // instead of waiting; once open, it is written blocking.
+    const int nonBlocking = unread_ == UnreadFifo::Fail ? O_NONBLOCK : 0;
     int descriptor = -1;
     do
-        descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | nonBlocking);
     while (descriptor < 0 && errno == EINTR && !Stopped(stop));
-    if (descriptor < 0)
-        return Failure("cannot open", path, std::strerror(errno));
+    if (descriptor < 0 || (nonBlocking != 0 && ::fcntl(descriptor, F_SETFL, 0) != 0)) {
+        const int error = errno;
+        if (descriptor >= 0)
+            ::close(descriptor);
+        return Failure("cannot open", path, std::strerror(error));
+    }
     int error = WriteAll(descriptor, bytes, stop);
     if (::close(descriptor) != 0 && error == 0)
         error = errno;
     return error == 0 ? std::string() : Failure("cannot write", path, std::strerror(error));
 }
-
-} // namespace
 
 void OutputFiles::Add(const QString& path, QByteArray bytes)
 {
