@@ -3,6 +3,7 @@
 // The simulation core: everything the program and its tests use of the bench.
 #include "Accumulator.h"
 #include "DetectorBench.h"
+#include "Exercises.h"
 #include "MatchedFilter.h"
 #include "Measurement.h"
 #include "NoiseSource.h"

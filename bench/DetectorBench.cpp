@@ -1,26 +1,12 @@
 #include "DetectorBench.h"
 
-#include <algorithm>
-#include <array>
+#include "Exercises.h"
 
 namespace {
 
 constexpr int32_t NoisePowerSamples = 5000;
 // The noise-power run first fills the filter and then some.
 constexpr int32_t WarmUpBeyondLength = 2;
-
-struct Exercise {
-    SwitchConfiguration Switches;
-    void (DetectorBench::*Procedure)();
-};
-
-constexpr std::array<Exercise, 5> Exercises{{
-    {{0, 0, 0}, &DetectorBench::MeasureDistinction1},
-    {{0, 1, 0}, &DetectorBench::MeasureDetection},
-    {{1, 0, 0}, &DetectorBench::MeasureDistinction2},
-    {{2, 1, 0}, &DetectorBench::MeasureFalseAlarms},
-    {{2, 1, 1}, &DetectorBench::MeasureNoisePower},
-}};
 
 } // namespace
 
@@ -46,13 +32,18 @@ bool DetectorBench::RunMeasurement(const MeasurementInputs& inputs, ResultDispla
         ~Detach() { bench.display_ = nullptr; }
     } const detach{*this};
 
-    const auto exercise = std::find_if(Exercises.begin(), Exercises.end(),
-        [&](const Exercise& e) { return e.Switches == inputs.Switches; });
-    if (exercise == Exercises.end()) {
+    const std::optional<Exercise> exercise = ExerciseChosenBy(inputs.Switches);
+    if (!exercise) {
         Publish({});
         return false;
     }
-    (this->*exercise->Procedure)();
+    switch (*exercise) {
+    case Exercise::NoisePower: MeasureNoisePower(); break;
+    case Exercise::Detection: MeasureDetection(); break;
+    case Exercise::FalseAlarms: MeasureFalseAlarms(); break;
+    case Exercise::Distinction1: MeasureDistinction1(); break;
+    case Exercise::Distinction2: MeasureDistinction2(); break;
+    }
     return true;
 }
 

@@ -1,24 +1,19 @@
 #pragma once
 
-#include "Measurement.h"
+#include "Exercises.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// The five exercises of the bench, in the order the sweep reports them.
-enum class Experiment {
-    NoisePower,
-    Detection,
-    FalseAlarms,
-    Distinction1,
-    Distinction2,
-};
+// The sweep calls the bench's exercises experiments.
+using Experiment = Exercise;
 
+// How the sweep names and describes each of the bench's exercises.
 struct ExperimentInfo {
     Experiment Id;
     std::string_view Name;        // as typed on the command line
-    SwitchConfiguration Switches; // the switch positions that choose it
     std::string_view Event;       // what a trial counts, or what is read
     std::string_view RussianAxis; // what its frequency is called on a plot
     std::string_view RussianName; // its name in a plot's legend
@@ -27,16 +22,13 @@ struct ExperimentInfo {
 const ExperimentInfo& Describe(Experiment experiment);
 std::optional<Experiment> ExperimentNamed(std::string_view name);
 
-// The noise-power exercise reads the register; the other four count trials.
-inline bool CountsTrials(Experiment experiment)
-{
-    return experiment != Experiment::NoisePower;
-}
-
 // "1 1 1": the switch positions K1 K2 K3 as the dialog shows them.
 std::string SwitchPositions(Experiment experiment);
 
-inline constexpr Experiment AllExperiments[] = {
-    Experiment::NoisePower, Experiment::Detection, Experiment::FalseAlarms,
-    Experiment::Distinction1, Experiment::Distinction2,
-};
+// Every experiment, in the order of the bench's table.
+inline constexpr std::array<Experiment, Exercises.size()> AllExperiments = [] {
+    std::array<Experiment, Exercises.size()> all{};
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = Exercises[i].Id;
+    return all;
+}();

@@ -90,7 +90,7 @@ PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point, con
     inputs.Signal2Shape = settings.Signal2;
     inputs.Gain = point.Gain;
     inputs.Threshold = point.Threshold;
-    inputs.Switches = Describe(point.Kind).Switches;
+    inputs.Switches = SwitchesOf(point.Kind);
 
     Tally tally;
     for (int32_t run = 0; run < settings.Trials / TrialCount; ++run) {
