@@ -7,6 +7,7 @@
 #include <array>
 
 #include "EmbeddedPictures.h"
+#include "SwitchPositionRows.h"
 
 namespace {
 
@@ -62,13 +63,7 @@ class SchemePicturesTest : public QObject {
 private slots:
     void bladesFollowTheHolderDigits_data()
     {
-        QTest::addColumn<int>("k1");
-        QTest::addColumn<int>("k2");
-        QTest::addColumn<int>("k3");
-        for (int k1 = 1; k1 <= 3; ++k1)
-            for (int k2 = 1; k2 <= 2; ++k2)
-                for (int k3 = 1; k3 <= 2; ++k3)
-                    QTest::addRow("Image%d%d%d", k1, k2, k3) << k1 << k2 << k3;
+        AddSwitchPositionRows();
     }
 
     void bladesFollowTheHolderDigits()

@@ -3,9 +3,11 @@
 #include "Comfun.h"
 #include "EditFloatUnit.h"
 #include "EmbeddedPictures.h"
+#include "GroupBox.h"
 #include "HelloUnit.h"
 #include "PictureClipboard.h"
 #include "PictureImage.h"
+#include "Panel.h"
 #include "PlainMessage.h"
 #include "SchemeTable.h"
 #include "ScreenCursor.h"
@@ -22,10 +24,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <qdrawutil.h>
 
 TForm1* Form1 = nullptr;
 
@@ -34,35 +34,9 @@ namespace {
 constexpr QSize ClientSize(784, 542);
 constexpr QPoint SchemePlace(40, 8);
 constexpr QSize SchemeSize(687, 300);
-constexpr int PanelBevelWidth = 2;
 
 const QString RefusalMessage =
     QStringLiteral("Схема лабораторной установки не соответствует ни одному из пунктов лабораторной работы.");
-
-// The white panel that carries the schematic: a raised outer bevel and a
-// lowered inner one.
-class SchemePanel : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-        qDrawShadePanel(&painter, rect(), palette(), false, PanelBevelWidth);
-        const int inset = PanelBevelWidth;
-        qDrawShadePanel(&painter, rect().adjusted(inset, inset, -inset, -inset), palette(), true, PanelBevelWidth);
-    }
-};
-
-QGroupBox* NewGroupBox(const char* name, const QString& caption, const QRect& geometry, QWidget* parent)
-{
-    auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    return box;
-}
 
 QPushButton* NewButton(const char* name, const QString& caption, const QRect& geometry, QWidget* parent)
 {
@@ -192,9 +166,9 @@ void TForm1::BuildControls()
     GroupBox7 = NewGroupBox("GroupBox7", QStringLiteral("  Счётчик  "), {504, 136, 250, 65}, GroupBox1);
     StaticText3 = NewResultDisplay("StaticText3", {16, 24, 217, 25}, GroupBox7);
 
-    Panel1 = new SchemePanel(client);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(8, 0, 761, 313);
+    // The white panel that carries the schematic.
+    Panel1 = new TPanel("Panel1", {8, 0, 761, 313}, client);
+    Panel1->SetColor(Qt::white);
     for (std::size_t slot = 0; slot < SchemeTable.size(); ++slot) {
         const SwitchConfiguration& switches = SchemeTable[slot].Switches;
         auto* image = new TImage(

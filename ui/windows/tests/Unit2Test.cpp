@@ -1,5 +1,6 @@
 #include "LabWindows.h"
 #include "SchemeTable.h"
+#include "SwitchPositionRows.h"
 
 #include <QTimer>
 
@@ -12,7 +13,7 @@ QString ImageName(int k1, int k2, int k3)
 
 }  // namespace
 
-class SwitchDialogTest : public QObject {
+class Unit2Test : public QObject {
     Q_OBJECT
 
 private slots:
@@ -35,13 +36,7 @@ private slots:
     // window's current schematic is that one.
     void eachPositionShowsItsSchematic_data()
     {
-        QTest::addColumn<int>("k1");
-        QTest::addColumn<int>("k2");
-        QTest::addColumn<int>("k3");
-        for (int k1 = 1; k1 <= 3; ++k1)
-            for (int k2 = 1; k2 <= 2; ++k2)
-                for (int k3 = 1; k3 <= 2; ++k3)
-                    QTest::newRow(qPrintable(ImageName(k1, k2, k3))) << k1 << k2 << k3;
+        AddSwitchPositionRows();
     }
 
     void eachPositionShowsItsSchematic()
@@ -122,5 +117,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SwitchDialogTest)
-#include "SwitchDialogTest.moc"
+QTEST_MAIN(Unit2Test)
+#include "Unit2Test.moc"

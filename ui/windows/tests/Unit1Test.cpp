@@ -61,7 +61,7 @@ public:
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class Unit1Test : public QObject {
     Q_OBJECT
 
 private slots:
@@ -415,8 +415,8 @@ private slots:
 int main(int argc, char** argv)
 {
     TApplication application(argc, argv);
-    MainWindowTest test;
+    Unit1Test test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "MainWindowTest.moc"
+#include "Unit1Test.moc"

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "Panel.h"
+
 #include <QDialog>
 #include <array>
 #include <cstdint>
 
 class QAction;
 class QButtonGroup;
-class QFrame;
 class QGroupBox;
 class QMenu;
 class QPushButton;
@@ -36,14 +37,16 @@ public:
     void RadioButton6Click() { SetSignal2Shape(2); }
     void RadioButton7Click() { SetSignal2Shape(3); }
     void RadioButton8Click() { SetSignal2Shape(4); }
-    void N1Click();
-    void N2Click();
-    void N3Click();
-    void N4Click();
+    // Copy (N1, N3) and save (N2, N4) the picture of signal 1's or signal 2's
+    // stored shape; nothing for a shape outside 1 to 4.
+    void N1Click() { CopyShownImage(1); }
+    void N2Click() { SaveShownImage(1); }
+    void N3Click() { CopyShownImage(2); }
+    void N4Click() { SaveShownImage(2); }
     void Button1Click();
 
     QGroupBox* GroupBox1;
-    QFrame* Panel1;
+    TPanel* Panel1;
     TImage* Image11;
     TImage* Image12;
     TImage* Image13;
@@ -54,7 +57,7 @@ public:
     QRadioButton* RadioButton4;
     QButtonGroup* RadioGroup1;
     QGroupBox* GroupBox2;
-    QFrame* Panel2;
+    TPanel* Panel2;
     TImage* Image21;
     TImage* Image22;
     TImage* Image23;
@@ -81,6 +84,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Hides the picture of the signal's stored shape, stores the new shape
+    // and shows its picture.
+    void SetSignalShape(int signal, std::int32_t shape);
+    TImage* ShownImage(int signal) const;
+    void CopyShownImage(int signal) const;
+    void SaveShownImage(int signal) const;
+
     std::array<TImage*, 4> images1_{};
     std::array<TImage*, 4> images2_{};
 };

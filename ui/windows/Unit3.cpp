@@ -2,6 +2,8 @@
 
 #include "Comfun.h"
 #include "EmbeddedPictures.h"
+#include "GroupBox.h"
+#include "Panel.h"
 #include "PictureClipboard.h"
 #include "PictureImage.h"
 #include "RadioGroup.h"
@@ -9,7 +11,6 @@
 
 #include <QAction>
 #include <QButtonGroup>
-#include <QFrame>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
@@ -23,7 +24,6 @@ namespace {
 constexpr QSize clientSize(385, 481);
 constexpr QPoint screenPosition(483, 167);
 constexpr QRect panelGeometry(8, 16, 324, 194);
-constexpr int bevelWidth = 2;
 constexpr QSize signalPictureSize(304, 174);
 // The four pictures of a group lie stacked, each 4 pixels up and left of the one before.
 constexpr std::array<int, 4> pictureOffsets = {16, 12, 8, 4};
@@ -63,32 +63,8 @@ void NameSignalImage(TImage* image, int signal, std::int32_t shape)
             .arg(QString::fromUtf8(firstHalf), QString::fromUtf8(secondHalf)));
 }
 
-// A panel with a raised outer and a lowered inner bevel; its content is
-// placed over both.
-QFrame* NewPanel(const QString& name, QWidget* parent)
-{
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(panelGeometry);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(bevelWidth);
-    auto* inner = new QFrame(panel);
-    inner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    inner->setLineWidth(bevelWidth);
-    inner->setGeometry(panel->rect().adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth));
-    return panel;
-}
-
-QGroupBox* NewGroupBox(const QString& name, const QString& caption, const QRect& geometry, QWidget* parent)
-{
-    auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    return box;
-}
-
 // The pictures of shapes 1 to 4 of one signal, all with the group's popup menu.
-std::array<TImage*, 4> NewSignalImages(int signal, QFrame* panel, QMenu* menu, std::int32_t shownShape)
+std::array<TImage*, 4> NewSignalImages(int signal, TPanel* panel, QMenu* menu, std::int32_t shownShape)
 {
     std::array<TImage*, 4> images{};
     for (int shape = 1; shape <= 4; ++shape) {
@@ -149,13 +125,13 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     PopupMenu2 = NewPopupMenu(QStringLiteral("PopupMenu2"), this, N3, N4);
 
     GroupBox1 = NewGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("  Cигнал1  "), QRect(0, 0, 385, 217), this);
-    Panel1 = NewPanel(QStringLiteral("Panel1"), GroupBox1);
+    Panel1 = new TPanel(QStringLiteral("Panel1"), panelGeometry, GroupBox1);
     images1_ = NewSignalImages(1, Panel1, PopupMenu1, 1);
     RadioGroup1 = new QButtonGroup(GroupBox1);
     const auto buttons1 = NewRadioButtons(1, 1, GroupBox1, RadioGroup1);
 
     GroupBox2 = NewGroupBox(QStringLiteral("GroupBox2"), QStringLiteral("  Cигнал2  "), QRect(0, 216, 385, 209), this);
-    Panel2 = NewPanel(QStringLiteral("Panel2"), GroupBox2);
+    Panel2 = new TPanel(QStringLiteral("Panel2"), panelGeometry, GroupBox2);
     images2_ = NewSignalImages(2, Panel2, PopupMenu2, 2);
     RadioGroup2 = new QButtonGroup(GroupBox2);
     const auto buttons2 = NewRadioButtons(2, 5, GroupBox2, RadioGroup2);
@@ -208,43 +184,38 @@ TImage* TForm3::SignalImage(int signal, std::int32_t shape) const
 
 void TForm3::SetSignal1Shape(std::int32_t shape)
 {
-    if (TImage* old = SignalImage(1, Signal1Shape))
-        old->hide();
-    Signal1Shape = shape;
-    if (TImage* shown = SignalImage(1, Signal1Shape))
-        shown->show();
+    SetSignalShape(1, shape);
 }
 
 void TForm3::SetSignal2Shape(std::int32_t shape)
 {
-    if (TImage* old = SignalImage(2, Signal2Shape))
+    SetSignalShape(2, shape);
+}
+
+void TForm3::SetSignalShape(int signal, std::int32_t shape)
+{
+    std::int32_t& stored = signal == 1 ? Signal1Shape : Signal2Shape;
+    if (TImage* old = SignalImage(signal, stored))
         old->hide();
-    Signal2Shape = shape;
-    if (TImage* shown = SignalImage(2, Signal2Shape))
+    stored = shape;
+    if (TImage* shown = SignalImage(signal, stored))
         shown->show();
 }
 
-void TForm3::N1Click()
+TImage* TForm3::ShownImage(int signal) const
 {
-    if (const TImage* image = SignalImage(1, Signal1Shape))
+    return SignalImage(signal, signal == 1 ? Signal1Shape : Signal2Shape);
+}
+
+void TForm3::CopyShownImage(int signal) const
+{
+    if (const TImage* image = ShownImage(signal))
         CopyImageToClipboard(image);
 }
 
-void TForm3::N2Click()
+void TForm3::SaveShownImage(int signal) const
 {
-    if (TImage* image = SignalImage(1, Signal1Shape))
-        SaveImageAsBitmap(image);
-}
-
-void TForm3::N3Click()
-{
-    if (const TImage* image = SignalImage(2, Signal2Shape))
-        CopyImageToClipboard(image);
-}
-
-void TForm3::N4Click()
-{
-    if (TImage* image = SignalImage(2, Signal2Shape))
+    if (TImage* image = ShownImage(signal))
         SaveImageAsBitmap(image);
 }
 

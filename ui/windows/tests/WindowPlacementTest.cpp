@@ -23,7 +23,7 @@ QRect AvailableArea()
 
 // Windows keep their designed place where they fit on the screen's available
 // area and move just enough to fit where they do not. This test runs on
-// offscreen screens of several sizes (see ui/CMakeLists.txt).
+// offscreen screens of several sizes (see its CMakeLists.txt).
 class WindowPlacementTest : public QObject {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bench.h"
+#include "Panel.h"
 
 #include <QMainWindow>
 #include <array>
@@ -65,7 +66,7 @@ public:
     QLabel* StaticText2;
     QGroupBox* GroupBox7;
     QLabel* StaticText3;
-    QWidget* Panel1;
+    TPanel* Panel1;
     // Image111 ... Image322, in the order of the position-to-schematic table.
     std::array<TImage*, 12> SchemeImages{};
 

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QGroupBox>
+
+// A framed group with its caption, named and at its designed place.
+QGroupBox* NewGroupBox(const QString& name, const QString& caption, const QRect& geometry, QWidget* parent);

@@ -1,0 +1,32 @@
+#include "Panel.h"
+
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace {
+
+constexpr int BevelWidth = 2;
+
+}  // namespace
+
+TPanel::TPanel(const QString& name, const QRect& geometry, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+}
+
+void TPanel::SetColor(const QColor& color)
+{
+    color_ = color;
+    update();
+}
+
+void TPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (color_.isValid())
+        painter.fillRect(rect(), color_);
+    qDrawShadePanel(&painter, rect(), palette(), false, BevelWidth);
+    qDrawShadePanel(&painter, rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth), palette(), true,
+                    BevelWidth);
+}
