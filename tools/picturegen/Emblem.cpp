@@ -7,6 +7,8 @@
 #include <cmath>
 #include <vector>
 
+namespace picturegen {
+
 namespace {
 
 // Letters are drawn on a grid of 6 x 9 units with heavy strokes.
@@ -79,3 +81,5 @@ void DrawEmblemLetters(QPainter& painter, const QRectF& square, const QColor& co
     painter.drawPath(place.map(letters));
     painter.restore();
 }
+
+} // namespace picturegen

@@ -6,5 +6,9 @@
 #include <QPainter>
 #include <QRectF>
 
+namespace picturegen {
+
 // Draws the letters along the diagonal of `square`.
 void DrawEmblemLetters(QPainter& painter, const QRectF& square, const QColor& colour);
+
+} // namespace picturegen

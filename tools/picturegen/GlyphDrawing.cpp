@@ -4,6 +4,8 @@
 
 #include "Emblem.h"
 
+namespace picturegen {
+
 namespace {
 
 const QColor kField(128, 128, 0);
@@ -178,3 +180,5 @@ QImage DrawIconTwoColours(int side)
             image.setPixelColor(x, y, qGray(reduced.pixel(x, y)) >= 128 ? kYellow : kIconField);
     return image;
 }
+
+} // namespace picturegen

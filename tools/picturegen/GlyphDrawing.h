@@ -6,6 +6,8 @@
 #include <QString>
 #include <vector>
 
+namespace picturegen {
+
 struct Glyph {
     QString name;  // as in the file name glyph-<name>.bmp
     QImage picture;
@@ -20,3 +22,5 @@ std::vector<Glyph> DrawGlyphs();
 QImage DrawIcon(int side);
 // The same in the two colours alone (the 32 x 32 icon of 16 colours).
 QImage DrawIconTwoColours(int side);
+
+} // namespace picturegen

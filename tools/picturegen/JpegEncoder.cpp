@@ -5,6 +5,8 @@
 
 #include <jpeglib.h>
 
+namespace picturegen {
+
 namespace {
 
 // The generator keeps libjpeg's own error handling: a failure to encode prints
@@ -71,3 +73,5 @@ QByteArray EncodeJpeg(const QImage& picture)
     Compressor compressor;
     return compressor.Encode(picture.convertToFormat(QImage::Format_RGB888));
 }
+
+} // namespace picturegen

@@ -5,9 +5,13 @@
 #include <QByteArray>
 #include <QImage>
 
+namespace picturegen {
+
 inline constexpr int kJpegQuality = 94;
 inline constexpr int kJpegDotsPerInch = 96;
 
 // Baseline JFIF 1.01, YCbCr with 2 x 2 chroma subsampling, 96 x 96 dpi, the
 // standard quantisation tables scaled for kJpegQuality, standard Huffman tables.
 QByteArray EncodeJpeg(const QImage& picture);
+
+} // namespace picturegen

@@ -11,6 +11,8 @@
 #include "SchemeLayout.h"
 #include "Typefaces.h"
 
+namespace picturegen {
+
 namespace {
 
 constexpr double kArrowLength = 7.0;
@@ -296,3 +298,5 @@ QImage DrawScheme(int k1, int k2, int k3)
     Switch(painter, kSwitchK3, k3);
     return image;
 }
+
+} // namespace picturegen

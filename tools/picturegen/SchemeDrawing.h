@@ -4,4 +4,8 @@
 
 #include <QImage>
 
+namespace picturegen {
+
 QImage DrawScheme(int k1, int k2, int k3);
+
+} // namespace picturegen

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace picturegen {
+
 struct PixelPoint {
     int x;
     int y;
@@ -24,3 +26,5 @@ inline constexpr SwitchLayout kSwitchK3{{452, 90}, {{{478, 78}, {479, 101}, {0, 
 
 inline constexpr double kContactRadius = 3.5;
 inline constexpr double kPivotRadius = 3.0;
+
+} // namespace picturegen

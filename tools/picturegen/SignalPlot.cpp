@@ -7,6 +7,8 @@
 
 #include "Typefaces.h"
 
+namespace picturegen {
+
 namespace {
 
 constexpr int kAxisLeftX = 34;
@@ -128,3 +130,5 @@ QImage DrawSignalPlot(int shape)
     Trace(painter, shape, levels);
     return image;
 }
+
+} // namespace picturegen

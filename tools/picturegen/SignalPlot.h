@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QImage>
 
+namespace picturegen {
+
 struct PlotLevels {
     int zero;   // y of the time axis
     int plus;   // y of the +1 level
@@ -22,3 +24,5 @@ QColor SignalTraceColour(int shape);
 int SignalLevel(int shape, int half);
 
 QImage DrawSignalPlot(int shape);
+
+} // namespace picturegen

@@ -5,6 +5,8 @@
 #include "Emblem.h"
 #include "Typefaces.h"
 
+namespace picturegen {
+
 namespace {
 
 // Draws `text` so that its ink spans `left` .. `right` horizontally (centred on
@@ -45,3 +47,5 @@ QImage DrawSplash()
     TextBetween(painter, QStringLiteral("Энск — 2010"), imprint, 119, 275, 255);
     return image;
 }
+
+} // namespace picturegen

@@ -4,9 +4,13 @@
 #include <QColor>
 #include <QImage>
 
+namespace picturegen {
+
 inline constexpr int kSplashWidth = 400;
 inline constexpr int kSplashHeight = 300;
 inline const QColor kSplashField(58, 110, 165);
 inline const QColor kSplashInk(255, 255, 0);
 
 QImage DrawSplash();
+
+} // namespace picturegen

@@ -6,6 +6,8 @@
 
 #include <stdexcept>
 
+namespace picturegen {
+
 namespace {
 
 const QString kSerifFamily = QStringLiteral("Liberation Serif");
@@ -64,3 +66,5 @@ void DrawTextCentred(QPainter& painter, const QString& text, const QFont& font, 
     const QRectF ink = TextInk(text, font);
     DrawTextInk(painter, text, font, centre - QPointF(ink.width() / 2, ink.height() / 2), colour);
 }
+
+} // namespace picturegen

@@ -8,6 +8,8 @@
 #include <QRectF>
 #include <QString>
 
+namespace picturegen {
+
 QFont SerifFont(int pixelSize, bool bold, bool italic);
 
 // Stops the generator when the Liberation faces are missing: any other face
@@ -28,3 +30,5 @@ void DrawTextAt(QPainter& painter, const QString& text, const QFont& font, QPoin
 
 // Width and height of the ink of `text`.
 QRectF TextInk(const QString& text, const QFont& font);
+
+} // namespace picturegen

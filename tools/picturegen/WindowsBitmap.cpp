@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace picturegen {
+
 namespace {
 
 constexpr int kInfoHeaderSize = 40;
@@ -179,3 +181,5 @@ QImage ToPalette16(const QImage& picture)
     }
     return indexed;
 }
+
+} // namespace picturegen

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QVector>
 
+namespace picturegen {
+
 // The standard 16-colour palette of the window system's 4-bit pictures.
 const QVector<QRgb>& StandardPalette16();
 
@@ -20,3 +22,5 @@ QByteArray Icon4(const QImage& indexed, const QImage& opaque);
 
 // Maps every pixel to the nearest colour of the standard palette.
 QImage ToPalette16(const QImage& picture);
+
+} // namespace picturegen

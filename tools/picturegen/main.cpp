@@ -19,6 +19,7 @@
 #include "Typefaces.h"
 #include "WindowsBitmap.h"
 
+namespace picturegen {
 namespace {
 
 void Write(const QDir& folder, const QString& name, const QByteArray& bytes)
@@ -59,6 +60,7 @@ void WriteAll(const QDir& folder)
 }
 
 }  // namespace
+}  // namespace picturegen
 
 int main(int argc, char** argv)
 {
@@ -68,11 +70,11 @@ int main(int argc, char** argv)
         return 2;
     }
     try {
-        RequireLiberationFonts();
+        picturegen::RequireLiberationFonts();
         const QDir folder(QString::fromLocal8Bit(argv[1]));
         if (!folder.exists())
             throw std::runtime_error("no such folder: " + std::string(argv[1]));
-        WriteAll(folder);
+        picturegen::WriteAll(folder);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "picturegen: %s\n", error.what());
         return 1;

@@ -1,0 +1,296 @@
+#include "CommandLine.h"
+
+#include "NumberText.h"
+#include "ValueList.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace sweep {
+
+namespace {
+
+std::string Quoted(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
+std::optional<int64_t> ParseWhole(std::string_view text)
+{
+    int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string LowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+        [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+    return text;
+}
+
+std::string ExperimentNames()
+{
+    std::string names;
+    for (Experiment e : AllExperiments) {
+        if (!names.empty())
+            names += e == AllExperiments[std::size(AllExperiments) - 1] ? " or " : ", ";
+        names += Describe(e).Name;
+    }
+    return names;
+}
+
+std::string ReadExperiments(std::string_view text, SweepSettings& settings)
+{
+    settings.Experiments.clear();
+    for (std::string_view name : Split(text, ',')) {
+        const std::optional<Experiment> experiment = ExperimentNamed(name);
+        if (!experiment)
+            return "unknown experiment " + Quoted(name) + ": choose " + ExperimentNames();
+        if (std::find(settings.Experiments.begin(), settings.Experiments.end(), *experiment) != settings.Experiments.end())
+            return "experiment " + Quoted(name) + " is named twice";
+        settings.Experiments.push_back(*experiment);
+    }
+    return {};
+}
+
+std::string ReadShape(std::string_view text, int32_t& shape)
+{
+    const std::optional<int64_t> value = ParseWhole(text);
+    if (!value || *value < 1 || *value > 4)
+        return "must be a shape from 1 to 4, not " + Quoted(text);
+    shape = static_cast<int32_t>(*value);
+    return {};
+}
+
+std::string ReadGains(std::string_view text, SweepSettings& settings)
+{
+    ValueList list = ParseValueList(text, MaxValuesPerOption);
+    if (!list.Error.empty())
+        return list.Error;
+    for (double gain : list.Values) {
+        if (gain < 0.0)
+            return "the gain " + ShortestText(gain) + " is negative";
+        if (gain > MaxGain)
+            return "the gain " + ShortestText(gain) + " is above 1000, the most the bench's K field holds";
+    }
+    settings.Gains = std::move(list.Values);
+    return {};
+}
+
+std::string ReadThresholds(std::string_view text, SweepSettings& settings)
+{
+    ValueList list = ParseValueList(text, MaxValuesPerOption);
+    if (!list.Error.empty())
+        return list.Error;
+    settings.Thresholds = std::move(list.Values);
+    return {};
+}
+
+std::string ReadTrials(std::string_view text, SweepSettings& settings)
+{
+    const std::optional<int64_t> value = ParseWhole(text);
+    if (!value || *value < TrialCount || *value > MaxTrials || *value % TrialCount != 0)
+        return "must be a multiple of 1000 from 1000 to 1000000 (the bench runs 1000 trials at a time), not "
+            + Quoted(text);
+    settings.Trials = static_cast<int32_t>(*value);
+    return {};
+}
+
+std::string ReadSeed(std::string_view text, SweepSettings& settings)
+{
+    const std::optional<int64_t> value = ParseWhole(text);
+    if (!value || *value < 0 || *value > UINT32_MAX)
+        return "must be a whole number from 0 to 4294967295, not " + Quoted(text);
+    settings.Seed = static_cast<uint32_t>(*value);
+    return {};
+}
+
+std::string ReadThreads(std::string_view text, SweepSettings& settings)
+{
+    const std::optional<int64_t> value = ParseWhole(text);
+    if (!value || *value < 1 || *value > MaxThreads)
+        return "must be a whole number from 1 to 64, not " + Quoted(text);
+    settings.Threads = static_cast<int>(*value);
+    return {};
+}
+
+// The bytes of a name as a message shows them: \xff for any but printable ASCII.
+std::string Escaped(std::string_view text)
+{
+    std::string shown;
+    for (unsigned char c : text) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02x", c);
+        shown += c >= 0x20 && c < 0x7f ? std::string(1, static_cast<char>(c)) : hex;
+    }
+    return shown;
+}
+
+// A file the sweep will write: its folder must exist and it must not be one.
+// Its name must survive the way to Qt and back unchanged (UTF-8): '\xff.png'
+// would otherwise become '\xef\xbf\xbd.png' and write over another file.
+std::string CheckOutputFile(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    if (path.empty())
+        return "needs a file name";
+    const QByteArray bytes = QByteArray::fromStdString(path);
+    if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
+        return "the file name " + Quoted(Escaped(path)) + " is not UTF-8 text; choose a UTF-8 name";
+    std::error_code error;
+    if (fs::is_directory(path, error))
+        return Quoted(path) + " is a folder, not a file";
+    const fs::path folder = fs::path(path).parent_path();
+    if (!folder.empty() && !fs::is_directory(folder, error))
+        return "the folder " + Quoted(folder.string()) + " does not exist";
+    return {};
+}
+
+std::string ReadCsv(std::string_view text, SweepSettings& settings)
+{
+    settings.CsvPath = std::string(text);
+    return settings.CsvPath == "-" ? std::string() : CheckOutputFile(settings.CsvPath);
+}
+
+std::string ReadPlot(std::string_view text, SweepSettings& settings)
+{
+    settings.PlotPath = std::string(text);
+    const std::string extension = LowerCase(std::filesystem::path(settings.PlotPath).extension().string());
+    if (extension != ".png" && extension != ".svg")
+        return "the picture " + Quoted(text) + " must be named .png or .svg";
+    return CheckOutputFile(settings.PlotPath);
+}
+
+using Reader = std::function<std::string(std::string_view, SweepSettings&)>;
+
+const std::map<std::string, Reader, std::less<>>& Readers()
+{
+    static const std::map<std::string, Reader, std::less<>> readers{
+        {"--experiment", ReadExperiments},
+        {"--signal1", [](std::string_view t, SweepSettings& s) { return ReadShape(t, s.Signal1); }},
+        {"--signal2", [](std::string_view t, SweepSettings& s) { return ReadShape(t, s.Signal2); }},
+        {"--gain", ReadGains},
+        {"--threshold", ReadThresholds},
+        {"--trials", ReadTrials},
+        {"--seed", ReadSeed},
+        {"--threads", ReadThreads},
+        {"--csv", ReadCsv},
+        {"--plot", ReadPlot},
+    };
+    return readers;
+}
+
+// Checks that need all options at once.
+std::string CheckTogether(const SweepSettings& settings)
+{
+    const size_t points = PointsOf(settings);
+    if (points > MaxPoints)
+        return "the sweep has " + std::to_string(points) + " points, more than " + std::to_string(MaxPoints);
+    if (!settings.CsvPath.empty() && settings.CsvPath != "-" && !settings.PlotPath.empty()) {
+        std::error_code error;
+        if (std::filesystem::weakly_canonical(settings.CsvPath, error)
+            == std::filesystem::weakly_canonical(settings.PlotPath, error))
+            return "--csv and --plot name the same file";
+    }
+    if (!settings.PlotPath.empty()) {
+        const bool readings = std::any_of(settings.Experiments.begin(), settings.Experiments.end(),
+            [](Experiment e) { return !CountsTrials(e); });
+        if (readings && settings.Experiments.size() > 1)
+            return "--plot: noise-power readings and frequencies cannot share one picture; plot them apart";
+    }
+    return {};
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
+{
+    CommandLine line;
+    std::set<std::string, std::less<>> seen;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            line.Help = true;
+            continue;
+        }
+        const size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        const auto reader = Readers().find(name);
+        if (reader == Readers().end()) {
+            line.Error = argument.rfind("-", 0) == 0 ? "unknown option " + Quoted(name) + " (see --help)"
+                                                     : "unexpected argument " + Quoted(argument) + " (see --help)";
+            return line;
+        }
+        if (!seen.insert(name).second) {
+            line.Error = name + " is given twice";
+            return line;
+        }
+        std::string value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            line.Error = name + " needs a value";
+            return line;
+        }
+        const std::string error = reader->second(value, line.Settings);
+        if (!error.empty()) {
+            line.Error = name + ": " + error;
+            return line;
+        }
+    }
+    if (!line.Help)
+        line.Error = CheckTogether(line.Settings);
+    return line;
+}
+
+std::string UsageText()
+{
+    return R"(Usage: detector-lab-sweep [options]
+
+Runs the bench's own measurements over a grid of gains and thresholds and
+sets each count beside what theory predicts.
+
+  --experiment LIST   noise-power (switches 3 2 2), detection (1 2 1),
+                      false-alarms (3 2 1), distinction1 (1 1 1) or
+                      distinction2 (2 1 1); several with commas
+                      [distinction1]
+  --signal1 N         shape of signal 1, 1 to 4 [1]
+  --signal2 N         shape of signal 2, 1 to 4 [2]
+  --gain VALUES       gain K, 0 to 1000 [1]
+  --threshold VALUES  threshold H in mV [0]
+  --trials N          trials per point, a multiple of 1000 [1000]
+  --seed N            seed of the random source, 0 to 4294967295 [the clock]
+  --threads N         points run side by side, 1 to 64 [one per core]
+  --csv FILE          also write the table as CSV; '-' writes only CSV to
+                      standard output
+  --plot FILE         draw the frequencies and theory into FILE.png or
+                      FILE.svg; detection with false-alarms, or
+                      distinction1 with distinction2, draw the operating
+                      characteristic
+  --help              show this text
+
+VALUES is one number (1.5), a list (0.5,1,2) or a range START:STOP:STEP
+(0:100:1). Numbers are written with a decimal point.
+
+On a terminal, standard error shows the progress. Ctrl-C stops the sweep:
+nothing is written.
+
+Exit status: 0 done, 1 an output (a file or standard output) could not be
+written, 2 a bad option, 130 interrupted by Ctrl-C (143 by SIGTERM).
+)";
+}
+
+} // namespace sweep

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "SweepSettings.h"
+
+#include <string>
+#include <vector>
+
+namespace sweep {
+
+struct CommandLine {
+    SweepSettings Settings;
+    bool Help = false;
+    std::string Error; // one line saying what is wrong; empty when sound
+};
+
+// Reads and checks the options (the program's name not included). Every
+// option is checked here, files' folders too, before anything runs.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+std::string UsageText();
+
+} // namespace sweep

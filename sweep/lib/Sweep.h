@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Experiment.h"
+#include "SweepSettings.h"
+#include "WilsonInterval.h"
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+namespace sweep {
+
+// One grid point: an experiment at one gain and threshold, with a bench of
+// its own seeded from the base seed and the point's place in the grid.
+struct SweepPoint {
+    Experiment Kind;
+    size_t Index;      // within its experiment: gain-major, then threshold
+    double Gain;
+    double Threshold;  // not used by the noise-power exercise
+    uint32_t Seed;
+};
+
+struct PointResult {
+    SweepPoint Point;
+    // What the bench published, summed over its runs of 1000 trials (a
+    // noise-power point: its runs, and the mean of their readings).
+    int64_t Trials = 0;
+    int64_t Counter = 0;
+    double Reading = 0.0;
+    // The frequency (or reading) with its 95% interval, and theory's value.
+    double Observed = 0.0;
+    Interval Range{0.0, 0.0};
+    double Theory = 0.0;
+    // The decision statistic's mean and standard deviation; for a reading,
+    // the expected reading and its spread from run to run.
+    double ModelMean = 0.0;
+    double ModelSpread = 0.0;
+    // False where the noise is too fine for doubles (ModelResolvesNoise):
+    // then there is no verdict.
+    bool TheoryApplies = true;
+    bool Consistent = false;
+};
+
+// How a caller follows a running sweep and stops it.
+struct SweepWatch {
+    // Non-zero (the number of the signal that asked, say): every worker stops
+    // after the run of 1000 trials in hand, and the results are incomplete.
+    const std::atomic<int>* Stop = nullptr;
+    std::atomic<size_t> PointsDone{0};
+
+    bool Stopped() const { return Stop != nullptr && Stop->load() != 0; }
+};
+
+// The seed of a point's bench: the same for a point whatever else the sweep
+// holds and however many threads run it.
+uint32_t PointSeed(uint32_t baseSeed, Experiment experiment, size_t index);
+
+std::vector<SweepPoint> PlanSweep(const SweepSettings& settings, uint32_t baseSeed);
+
+// Runs the bench's own measurement for one point, Trials / 1000 times in a
+// row, as a student pressing the measurement button would; between runs it
+// stops when `stop` is non-zero.
+PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point, const std::atomic<int>* stop = nullptr);
+
+// Runs every point, `threads` at a time; results in the order of the plan.
+std::vector<PointResult> RunSweep(const SweepSettings& settings, uint32_t baseSeed, int threads,
+    SweepWatch* watch = nullptr);
+
+} // namespace sweep

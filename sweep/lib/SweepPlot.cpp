@@ -1,0 +1,489 @@
+#include "SweepPlot.h"
+
+#include "AxisScale.h"
+#include "Theory.h"
+
+#include <QBuffer>
+#include <QChart>
+#include <QGraphicsLayout>
+#include <QGraphicsPathItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPainter>
+#include <QScatterSeries>
+#include <QSvgGenerator>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <utility>
+
+namespace sweep {
+
+namespace {
+
+// Samples of each theory curve: 400 while the curves are few, fewer when
+// they are many, so that a picture costs time and memory in proportion to its
+// points.
+constexpr int TheorySteps = 400;
+constexpr int TheorySamples = 40000;
+constexpr int FewestTheorySteps = 8;
+// Beyond this many curves their theory is drawn 1 pixel wide: Qt draws wider
+// antialiased lines ever more slowly as their number grows (10,000 curves
+// 2 pixels wide take 1 s, 50,000 take 16 s).
+constexpr size_t ThinTheoryFrom = 100;
+// Curves named in the legend: as many as one line of it holds.
+constexpr size_t ListedCurves = 4;
+constexpr double MarkerRadius = 3.5;
+
+const QColor Palette[] = {
+    QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c), QColor(0x94, 0x67, 0xbd),
+    QColor(0xff, 0x7f, 0x0e), QColor(0x8c, 0x56, 0x4b), QColor(0xe3, 0x77, 0xc2), QColor(0x17, 0xbe, 0xcf),
+};
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Number(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+QFont ChartFont(int pixels, bool bold = false)
+{
+    QFont font("Liberation Sans");
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+std::vector<double> Distinct(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    return values;
+}
+
+// From the least value to the greatest; a single value gets room either
+// side, down to `floor`, so that theory shows as a curve around its point.
+std::pair<double, double> Span(const std::vector<double>& values, double floor = -HUGE_VAL)
+{
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    if (*low == *high)
+        return {std::max(floor, *low - 1.0), *high + 1.0};
+    return {*low, *high};
+}
+
+int TheoryStepsFor(size_t curves)
+{
+    return std::clamp(TheorySamples / static_cast<int>(std::max<size_t>(curves, 1)), FewestTheorySteps, TheorySteps);
+}
+
+double Along(std::pair<double, double> span, int step, int steps)
+{
+    return span.first + (span.second / steps - span.first / steps) * step;
+}
+
+// Lines drawn one by one with one pen. One path of thousands of lines that
+// cross would be filled as a single shape, many times more slowly.
+class LinesItem : public QGraphicsItem {
+public:
+    LinesItem(const QPen& pen, double z, QGraphicsItem* parent) : QGraphicsItem(parent), pen_(pen)
+    {
+        setZValue(z);
+    }
+
+    QRectF boundingRect() const override { return parentItem()->boundingRect(); }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override
+    {
+        painter->setPen(pen_);
+        for (const QPolygonF& line : Lines)
+            painter->drawPolyline(line);
+    }
+
+    std::vector<QPolygonF> Lines;
+
+private:
+    QPen pen_;
+};
+
+// One measured curve with its theory, as values; drawn once the chart is
+// laid out, a path per colour (a series per curve, or per bar, would slow Qt
+// Charts to a crawl when there are thousands).
+struct PlotCurve {
+    QString Name;
+    QColor Colour;
+    QList<QPointF> Measured;
+    std::vector<QLineF> Bars; // 95% intervals
+    QList<QPointF> Theory;
+};
+
+class PlotBuilder {
+public:
+    PlotBuilder(const SweepSettings& settings, const std::vector<PointResult>& results)
+        : settings_(settings), results_(results)
+    {
+        for (const PointResult& r : results)
+            byCurve_[{r.Point.Kind, r.Point.Gain}].push_back(&r);
+        chart_.setBackgroundBrush(Qt::white);
+        chart_.setTitleFont(ChartFont(16, true));
+        chart_.legend()->setFont(ChartFont(12));
+        chart_.legend()->setAlignment(Qt::AlignBottom);
+        chart_.setMargins(QMargins(8, 8, 8, 8));
+        for (QValueAxis* axis : {xAxis_, yAxis_}) {
+            axis->setTitleFont(ChartFont(14));
+            axis->setLabelsFont(ChartFont(12));
+        }
+        chart_.addAxis(xAxis_, Qt::AlignBottom);
+        chart_.addAxis(yAxis_, Qt::AlignLeft);
+    }
+
+    QChart& Chart() { return chart_; }
+
+    void DrawAgainstThreshold()
+    {
+        const std::pair<double, double> span = Span(settings_.Thresholds);
+        const std::vector<double> gains = Distinct(settings_.Gains);
+        const int steps = TheoryStepsFor(settings_.Experiments.size() * gains.size());
+        for (Experiment e : settings_.Experiments)
+            for (double gain : gains) {
+                const StatisticModel model = DecisionStatistic(e, settings_.Signal1, settings_.Signal2, gain);
+                QList<QPointF> theory;
+                for (int step = 0; step <= steps && ModelResolvesNoise(model); ++step) {
+                    const double h = Along(span, step, steps);
+                    theory.append({h, CrossingProbability(model, h)});
+                }
+                AddCurve(SeriesName(e, gain), Curve(e, gain),
+                    [](const PointResult& r) { return r.Point.Threshold; }, theory);
+            }
+        SetAxes("Порог H, мВ", YTitle(), span, {0.0, 1.0});
+    }
+
+    void DrawAgainstGain()
+    {
+        const std::pair<double, double> span = Span(settings_.Gains, 0.0);
+        const bool readings = !CountsTrials(settings_.Experiments.front());
+        const std::vector<double> thresholds = Distinct(readings ? std::vector<double>{0.0} : settings_.Thresholds);
+        const int steps = TheoryStepsFor(settings_.Experiments.size() * thresholds.size());
+        double top = 1.0;
+        for (Experiment e : settings_.Experiments)
+            for (double threshold : thresholds) {
+                QList<QPointF> theory;
+                for (int step = 0; step <= steps; ++step) {
+                    const double k = Along(span, step, steps);
+                    const double y = readings
+                        ? NoisePowerReading(settings_.Signal1, k).Expected
+                        : CrossingProbability(DecisionStatistic(e, settings_.Signal1, settings_.Signal2, k), threshold);
+                    theory.append({k, y});
+                    top = std::max(top, y);
+                }
+                std::vector<const PointResult*> points;
+                for (const PointResult& r : results_)
+                    if (r.Point.Kind == e && (readings || r.Point.Threshold == threshold))
+                        points.push_back(&r);
+                for (const PointResult* r : points)
+                    top = std::max(top, r->Range.High);
+                QString name = Text(Describe(e).RussianName);
+                if (!readings)
+                    name += ", H = " + Number(threshold);
+                AddCurve(name, points, [](const PointResult& r) { return r.Point.Gain; }, theory);
+            }
+        SetAxes("Коэффициент усиления K", YTitle(), span, {0.0, readings ? top * 1.05 : 1.0});
+    }
+
+    // `across` on the horizontal axis, `along` on the vertical one.
+    void DrawCharacteristic(Experiment along, Experiment across)
+    {
+        const std::pair<double, double> span = Span(settings_.Thresholds);
+        const std::vector<double> gains = Distinct(settings_.Gains);
+        const int steps = TheoryStepsFor(gains.size());
+        for (double gain : gains) {
+            const StatisticModel ys = DecisionStatistic(along, settings_.Signal1, settings_.Signal2, gain);
+            const StatisticModel xs = DecisionStatistic(across, settings_.Signal1, settings_.Signal2, gain);
+            PlotCurve& curve = NewCurve("K = " + Number(gain));
+            for (int step = 0; step <= steps && ModelResolvesNoise(xs) && ModelResolvesNoise(ys); ++step) {
+                const double h = Along(span, step, steps);
+                curve.Theory.append({CrossingProbability(xs, h), CrossingProbability(ys, h)});
+            }
+            const std::vector<const PointResult*> vertical = Curve(along, gain);
+            const std::vector<const PointResult*> horizontal = Curve(across, gain);
+            for (size_t i = 0; i < vertical.size() && i < horizontal.size(); ++i) {
+                const PointResult& y = *vertical[i];
+                const PointResult& x = *horizontal[i];
+                curve.Measured.append({x.Observed, y.Observed});
+                curve.Bars.push_back({x.Observed, y.Range.Low, x.Observed, y.Range.High});
+                curve.Bars.push_back({x.Range.Low, y.Observed, x.Range.High, y.Observed});
+            }
+        }
+        auto* chance = new QLineSeries;
+        chance->append({{0.0, 0.0}, {1.0, 1.0}});
+        chance->setPen(QPen(QColor(0xa0, 0xa0, 0xa0), 1.0, Qt::DashLine));
+        AddUnlisted(chance);
+        SetAxes(Text(Describe(across).RussianAxis), Text(Describe(along).RussianAxis), {0.0, 1.0}, {0.0, 1.0});
+    }
+
+    void SetTitle(const QString& title) { chart_.setTitle(title); }
+
+    // Names the first curves in the legend, lays the chart out at its full
+    // size and draws the curves on it.
+    void LayOut()
+    {
+        for (size_t i = 0; i < curves_.size() && i < ListedCurves; ++i)
+            AddToLegend(curves_[i]);
+        if (curves_.size() > ListedCurves) {
+            auto* more = new QLineSeries;
+            more->setName(QString("ещё кривых: %1").arg(curves_.size() - ListedCurves));
+            more->setColor(Qt::transparent); // a name without a marker
+            Attach(more);
+        }
+        chart_.setGeometry(0, 0, PlotWidth, PlotHeight);
+        chart_.layout()->activate();
+        // Values beyond the axes (a threshold of 1e308) are cut off at the plot's edge.
+        auto* plotArea = new QGraphicsRectItem(chart_.plotArea(), &chart_);
+        plotArea->setPen(Qt::NoPen);
+        plotArea->setFlag(QGraphicsItem::ItemClipsChildrenToShape);
+        plotArea->setZValue(1.0);
+        struct Items {
+            LinesItem* Theory;
+            LinesItem* Bars;
+            QPainterPath Markers;
+        };
+        std::map<QRgb, Items> byColour;
+        for (const PlotCurve& curve : curves_) {
+            auto [at, added] = byColour.try_emplace(curve.Colour.rgb());
+            Items& items = at->second;
+            if (added) {
+                items.Theory = new LinesItem(QPen(curve.Colour, curves_.size() < ThinTheoryFrom ? 2.0 : 1.0), 1.0, plotArea);
+                items.Bars = new LinesItem(QPen(curve.Colour, 1.2), 2.0, plotArea);
+                items.Markers.setFillRule(Qt::WindingFill); // markers that overlap stay filled
+            }
+            QPolygonF theory;
+            for (const QPointF& point : curve.Theory)
+                theory.append(chart_.mapToPosition(point));
+            items.Theory->Lines.push_back(std::move(theory));
+            for (const QLineF& bar : curve.Bars)
+                items.Bars->Lines.push_back({chart_.mapToPosition(bar.p1()), chart_.mapToPosition(bar.p2())});
+            for (const QPointF& point : curve.Measured)
+                items.Markers.addEllipse(chart_.mapToPosition(point), MarkerRadius, MarkerRadius);
+        }
+        for (const auto& [rgb, items] : byColour) {
+            auto* markers = new QGraphicsPathItem(items.Markers, plotArea);
+            markers->setPen(QPen(QColor(rgb).darker(140), 1.0));
+            markers->setBrush(QColor(rgb));
+            markers->setZValue(3.0);
+        }
+    }
+
+private:
+    // The sweep's points of one experiment at one gain, in threshold order.
+    const std::vector<const PointResult*>& Curve(Experiment experiment, double gain)
+    {
+        return byCurve_[{experiment, gain}];
+    }
+
+    PlotCurve& NewCurve(const QString& name)
+    {
+        curves_.push_back({name, Palette[curves_.size() % std::size(Palette)], {}, {}, {}});
+        return curves_.back();
+    }
+
+    template <typename XOf>
+    void AddCurve(const QString& name, const std::vector<const PointResult*>& points, XOf xOf, QList<QPointF> theory)
+    {
+        PlotCurve& curve = NewCurve(name);
+        for (const PointResult* r : points) {
+            const double x = xOf(*r);
+            curve.Measured.append({x, r->Observed});
+            curve.Bars.push_back({x, r->Range.Low, x, r->Range.High});
+        }
+        curve.Theory = std::move(theory);
+    }
+
+    // Empty series that show a curve's line and marker in the legend.
+    void AddToLegend(const PlotCurve& curve)
+    {
+        auto* line = new QLineSeries;
+        line->setName("теория: " + curve.Name);
+        line->setPen(QPen(curve.Colour, 2.0));
+        Attach(line);
+        auto* measured = new QScatterSeries;
+        measured->setName("измерение: " + curve.Name);
+        measured->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+        measured->setMarkerSize(2.0 * MarkerRadius);
+        measured->setColor(curve.Colour);
+        measured->setBorderColor(curve.Colour.darker(140));
+        Attach(measured);
+    }
+
+
+    void AddUnlisted(QAbstractSeries* series)
+    {
+        Attach(series);
+        for (QLegendMarker* marker : chart_.legend()->markers(series))
+            marker->setVisible(false);
+    }
+
+    void Attach(QAbstractSeries* series)
+    {
+        chart_.addSeries(series);
+        series->attachAxis(xAxis_);
+        series->attachAxis(yAxis_);
+    }
+
+    QString SeriesName(Experiment e, double gain) const
+    {
+        QString name = "K = " + Number(gain);
+        if (settings_.Experiments.size() > 1)
+            name = Text(Describe(e).RussianName) + ", " + name;
+        return name;
+    }
+
+    QString YTitle() const
+    {
+        return settings_.Experiments.size() == 1 ? Text(Describe(settings_.Experiments.front()).RussianAxis)
+                                                 : QString("Частота события");
+    }
+
+    void SetAxes(const QString& xTitle, const QString& yTitle, std::pair<double, double> xs, std::pair<double, double> ys)
+    {
+        SetAxis(*xAxis_, xTitle, xs);
+        SetAxis(*yAxis_, yTitle, ys);
+    }
+
+    static void SetAxis(QValueAxis& axis, const QString& title, std::pair<double, double> span)
+    {
+        const AxisScale scale = ChooseAxisScale(span.first, span.second);
+        axis.setRange(scale.Min, scale.Max);
+        axis.setTitleText(title);
+        axis.setTickType(QValueAxis::TicksDynamic);
+        axis.setTickAnchor(0.0);
+        axis.setTickInterval(scale.Step);
+        axis.setLabelFormat(QString::fromStdString(scale.LabelFormat));
+    }
+
+    const SweepSettings& settings_;
+    const std::vector<PointResult>& results_;
+    QChart chart_;
+    QValueAxis* xAxis_ = new QValueAxis; // the chart owns its axes
+    QValueAxis* yAxis_ = new QValueAxis;
+    std::map<std::pair<Experiment, double>, std::vector<const PointResult*>> byCurve_;
+    std::vector<PlotCurve> curves_;
+};
+
+std::optional<std::pair<Experiment, Experiment>> CharacteristicPair(const SweepSettings& settings)
+{
+    if (settings.Experiments.size() != 2 || settings.Thresholds.size() < 2)
+        return std::nullopt;
+    const auto has = [&](Experiment e) {
+        return std::find(settings.Experiments.begin(), settings.Experiments.end(), e) != settings.Experiments.end();
+    };
+    if (has(Experiment::Detection) && has(Experiment::FalseAlarms))
+        return std::pair{Experiment::Detection, Experiment::FalseAlarms};
+    if (has(Experiment::Distinction1) && has(Experiment::Distinction2))
+        return std::pair{Experiment::Distinction1, Experiment::Distinction2};
+    return std::nullopt;
+}
+
+QString Subtitle(const SweepSettings& settings, uint32_t baseSeed)
+{
+    const bool readings = !CountsTrials(settings.Experiments.front());
+    return QString("сигнал 1 — форма %1, сигнал 2 — форма %2; %3 в точке: %4; seed %5")
+        .arg(settings.Signal1)
+        .arg(settings.Signal2)
+        .arg(readings ? "замеров" : "испытаний")
+        .arg(readings ? settings.Trials / TrialCount : settings.Trials)
+        .arg(baseSeed);
+}
+
+QString Title(const SweepSettings& settings, PlotKind kind)
+{
+    switch (kind) {
+    case PlotKind::Characteristic:
+        return CharacteristicPair(settings)->first == Experiment::Detection ? "Рабочая характеристика обнаружения"
+                                                                             : "Рабочая характеристика различения";
+    case PlotKind::AgainstThreshold:
+        return "Частота в зависимости от порога H";
+    case PlotKind::AgainstGain:
+        break;
+    }
+    return CountsTrials(settings.Experiments.front()) ? "Частота в зависимости от коэффициента усиления K"
+                                                      : "Мощность шума на выходе фильтра 1";
+}
+
+// The picture as the bytes of a PNG or SVG file; empty when it could not be encoded.
+QByteArray Encode(QGraphicsScene& scene, bool svg)
+{
+    const QRectF area(0, 0, PlotWidth, PlotHeight);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(QSize(PlotWidth, PlotHeight));
+        generator.setViewBox(area);
+        generator.setResolution(96); // CSS pixels: a browser shows it 1000 x 700
+        generator.setTitle("Detector Lab");
+        QPainter painter(&generator);
+        painter.setRenderHint(QPainter::Antialiasing);
+        scene.render(&painter, area, area);
+        return painter.end() ? bytes : QByteArray();
+    }
+    QImage image(PlotWidth, PlotHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene.render(&painter, area, area);
+    painter.end();
+    return image.save(&buffer, "PNG") ? bytes : QByteArray();
+}
+
+} // namespace
+
+PlotKind ChoosePlot(const SweepSettings& settings)
+{
+    if (CharacteristicPair(settings))
+        return PlotKind::Characteristic;
+    const bool counts = CountsTrials(settings.Experiments.front());
+    if (counts && settings.Thresholds.size() > 1)
+        return PlotKind::AgainstThreshold;
+    return PlotKind::AgainstGain;
+}
+
+QByteArray DrawPlot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results, bool svg)
+{
+    QGraphicsScene scene;
+    PlotBuilder builder(settings, results);
+    const PlotKind kind = ChoosePlot(settings);
+    switch (kind) {
+    case PlotKind::Characteristic: {
+        const auto [along, across] = *CharacteristicPair(settings);
+        builder.DrawCharacteristic(along, across);
+        break;
+    }
+    case PlotKind::AgainstThreshold:
+        builder.DrawAgainstThreshold();
+        break;
+    case PlotKind::AgainstGain:
+        builder.DrawAgainstGain();
+        break;
+    }
+    builder.SetTitle(Title(settings, kind) + "<br><small>" + Subtitle(settings, baseSeed) + "</small>");
+    QChart& chart = builder.Chart();
+    scene.addItem(&chart);
+    builder.LayOut();
+
+    const QByteArray bytes = Encode(scene, svg);
+    scene.removeItem(&chart);
+    return bytes;
+}
+
+} // namespace sweep
