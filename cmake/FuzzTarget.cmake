@@ -1,9 +1,10 @@
-# dl_add_fuzz_target(name SOURCES ... LIBS ... CORPUS dir)
+# dl_add_fuzz_target(name SOURCES ... LIBS ... CORPUS dir [INCLUDES dir ...])
 # A fuzz target is one LLVMFuzzerTestOneInput. In the normal build it is linked
-# with a small driver that replays every file of its corpus, registered with
-# CTest; with DL_FUZZ=ON (clang++) it becomes a real libFuzzer binary.
+# with a small driver (tools/fuzzreplay) that replays every file of its
+# corpus, registered with CTest; with DL_FUZZ=ON (clang++) it becomes a real
+# libFuzzer binary.
 function(dl_add_fuzz_target name)
-  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS;INCLUDES" ${ARGN})
   if(DL_FUZZ)
     add_executable(${name} ${ARG_SOURCES})
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
@@ -16,12 +17,14 @@ function(dl_add_fuzz_target name)
       target_link_options(${lib} INTERFACE -fsanitize=address,undefined)
     endforeach()
   else()
-    add_executable(${name}_replay ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/cmake/FuzzReplayMain.cpp)
+    add_executable(${name}_replay ${ARG_SOURCES})
+    target_link_libraries(${name}_replay PRIVATE fuzz_replay)
     set(name ${name}_replay)
     add_test(NAME ${name} COMMAND ${name} ${ARG_CORPUS})
     set_tests_properties(${name} PROPERTIES TIMEOUT 300
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime")
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  target_include_directories(${name} PRIVATE ${ARG_INCLUDES})
   dl_warnings(${name})
 endfunction()
