@@ -1,6 +1,19 @@
+include(GoogleTest)
+
 # Warnings are errors in the project's own code (not in Qt's generated files).
 function(dl_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion -Werror)
+endfunction()
+
+# GoogleTest executables: every test case becomes a CTest test of its own.
+# LIBS names GTest::gtest_main, or GTest::gtest for a main() of the test's own.
+function(dl_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;INCLUDES;PROPERTIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  target_include_directories(${name} PRIVATE ${ARG_INCLUDES})
+  dl_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${ARG_PROPERTIES})
 endfunction()
 
 # Qt Test executables: offscreen platform, a per-test runtime folder and a hard time limit.
