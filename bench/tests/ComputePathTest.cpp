@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -82,61 +81,55 @@ TEST(ComputePathTest, EveryPathLeavesWhatTheScalarCodeLeaves)
     }
 }
 
-// Only a changed generator length changes the number of samples in a
-// trial, and with more than 50 the filters' oldest taps come into play. The
-// fast paths follow it, or leave a burst longer than any filter to the
-// scalar code.
-TEST(ComputePathTest, OtherBurstLengthsStayExact)
-{
-    const int32_t Lengths[][2] = {{0, 50}, {1, 50}, {30, 70}, {51, 20}, {200, 50}, {-3, 50}, {201, 1}};
-    for (const auto& lengths : Lengths)
-        for (const SwitchConfiguration& switches : Exercises) {
-            const MeasurementInputs inputs{2, 4, 1.5, 2.0, switches};
-            std::vector<std::unique_ptr<DetectorBench>> benches = BenchPerPath(77u);
-            std::vector<std::vector<double>> statistics(benches.size(), std::vector<double>(41));
-            std::vector<RecordingDisplay> displays(benches.size());
-            for (size_t b = 0; b < benches.size(); ++b) {
-                benches[b]->Generator1.Length = lengths[0];
-                benches[b]->Generator2.Length = lengths[1];
-                benches[b]->DecisionStatistics(inputs, statistics[b]);
-                benches[b]->RunMeasurement(inputs, displays[b]);
-            }
-            for (size_t b = 1; b < benches.size(); ++b) {
-                SCOPED_TRACE(testing::Message() << PathName(benches[b]->Path) << ", lengths " << lengths[0] << ' '
-                                                << lengths[1] << ", switches " << switches.K1Index
-                                                << switches.K2Index << switches.K3Index);
-                EXPECT_TRUE(std::equal(statistics[b].begin(), statistics[b].end(), statistics[0].begin(), SameValue));
-                EXPECT_EQ(displays[b].Published.front().Counter, displays[0].Published.front().Counter);
-                EXPECT_EQ(Bits(displays[b].Published.front().RegisterReading),
-                    Bits(displays[0].Published.front().RegisterReading));
-                ExpectSameBench(*benches[b], *benches[0]);
-            }
-        }
-}
+struct StatisticsCase {
+    int32_t length1; // Generator1.Length: the samples in a trial
+    int32_t length2;
+    size_t trials;
+    MeasurementInputs inputs;
+};
 
-// The statistics themselves, not only the counts they give, over block
-// boundaries of every lane width (1 to 37 trials) and a long run.
-TEST(ComputePathTest, DecisionStatisticsAreTheScalarOnes)
+// Block boundaries of every lane width (1 to 37 trials) and a long run;
+// other burst lengths, which only a changed generator length makes: with
+// more than 50 the filters' oldest taps come into play, and a burst longer
+// than any filter is left to the scalar code.
+const StatisticsCase StatisticsCases[] = {
+    {50, 50, 1, {1, 2, 1.0, 0.0, {0, 0, 0}}}, {50, 50, 2, {4, 2, 3.0, 0.0, {0, 1, 0}}},
+    {50, 50, 7, {2, 3, 0.5, 0.0, {1, 0, 0}}}, {50, 50, 9, {1, 5, 1.0, 0.0, {2, 1, 0}}},
+    {50, 50, 16, {0, 4, 2.0, 0.0, {1, 0, 0}}}, {50, 50, 17, {3, 1, Infinity, 0.0, {0, 0, 0}}},
+    {50, 50, 37, {2, 4, 1.0, 0.0, {0, 0, 0}}}, {50, 50, 3001, {4, 2, 1.0, 0.0, {1, 0, 0}}},
+    {0, 50, 41, {2, 4, 1.5, 0.0, {0, 0, 0}}}, {1, 50, 41, {2, 4, 1.5, 0.0, {0, 1, 0}}},
+    {30, 70, 41, {2, 4, 1.5, 0.0, {1, 0, 0}}}, {51, 20, 41, {2, 4, 1.5, 0.0, {1, 0, 0}}},
+    {200, 50, 41, {2, 4, 1.5, 0.0, {0, 0, 0}}}, {200, 50, 41, {4, 2, 1.5, 0.0, {2, 1, 1}}},
+    {-3, 50, 41, {2, 4, 1.5, 0.0, {2, 1, 0}}}, {201, 1, 41, {2, 4, 1.5, 0.0, {1, 0, 0}}},
+};
+
+// The statistics themselves, not only the counts they give, then a whole
+// measurement on the same benches.
+TEST(ComputePathTest, StatisticsAndMeasurementsAreTheScalarOnes)
 {
-    const MeasurementInputs inputs[] = {
-        {1, 2, 1.0, 0.0, {0, 0, 0}}, {4, 2, 3.0, 0.0, {0, 1, 0}}, {2, 3, 0.5, 0.0, {1, 0, 0}},
-        {1, 5, 1.0, 0.0, {2, 1, 0}}, {0, 4, 2.0, 0.0, {1, 0, 0}}, {3, 1, Infinity, 0.0, {0, 0, 0}},
-    };
-    for (const MeasurementInputs& in : inputs)
-        for (const size_t trials : {1u, 2u, 7u, 8u, 9u, 16u, 17u, 37u, 3001u}) {
-            std::vector<std::unique_ptr<DetectorBench>> benches = BenchPerPath(static_cast<uint32_t>(trials));
-            std::vector<double> scalar(trials);
-            ASSERT_TRUE(benches[0]->DecisionStatistics(in, scalar));
-            for (size_t b = 1; b < benches.size(); ++b) {
-                SCOPED_TRACE(testing::Message() << PathName(benches[b]->Path) << ", " << trials << " trials, shapes "
-                                                << in.Signal1Shape << ' ' << in.Signal2Shape << ", K " << in.Gain);
-                std::vector<double> fast(trials);
-                ASSERT_TRUE(benches[b]->DecisionStatistics(in, fast));
-                for (size_t t = 0; t < trials; ++t)
-                    ASSERT_TRUE(SameValue(fast[t], scalar[t])) << "trial " << t << ": " << fast[t] << " " << scalar[t];
-                ExpectSameBench(*benches[b], *benches[0]);
-            }
+    for (const StatisticsCase& c : StatisticsCases) {
+        std::vector<std::unique_ptr<DetectorBench>> benches = BenchPerPath(static_cast<uint32_t>(c.trials));
+        std::vector<std::vector<double>> statistics(benches.size(), std::vector<double>(c.trials));
+        std::vector<RecordingDisplay> displays(benches.size());
+        for (size_t b = 0; b < benches.size(); ++b) {
+            benches[b]->Generator1.Length = c.length1;
+            benches[b]->Generator2.Length = c.length2;
+            benches[b]->DecisionStatistics(c.inputs, statistics[b]);
+            benches[b]->RunMeasurement(c.inputs, displays[b]);
         }
+        for (size_t b = 1; b < benches.size(); ++b) {
+            SCOPED_TRACE(testing::Message() << PathName(benches[b]->Path) << ", lengths " << c.length1 << ' '
+                                            << c.length2 << ", " << c.trials << " trials, switches "
+                                            << c.inputs.Switches.K1Index << c.inputs.Switches.K2Index
+                                            << c.inputs.Switches.K3Index);
+            for (size_t t = 0; t < c.trials; ++t)
+                ASSERT_TRUE(SameValue(statistics[b][t], statistics[0][t])) << "trial " << t;
+            EXPECT_EQ(displays[b].Published.front().Counter, displays[0].Published.front().Counter);
+            EXPECT_EQ(Bits(displays[b].Published.front().RegisterReading),
+                Bits(displays[0].Published.front().RegisterReading));
+            ExpectSameBench(*benches[b], *benches[0]);
+        }
+    }
 }
 
 } // namespace
