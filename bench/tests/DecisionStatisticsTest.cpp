@@ -40,6 +40,20 @@ std::vector<double> ThresholdsAround(std::vector<double> statistics)
     return thresholds;
 }
 
+// A bench on `path` seeded with `seed`.
+DetectorBench BenchOn(ComputePath path, uint32_t seed)
+{
+    DetectorBench bench(seed);
+    bench.Path = path;
+    return bench;
+}
+
+testing::Message Describe(ComputePath path, const MeasurementInputs& inputs)
+{
+    return testing::Message() << PathName(path) << ", switches " << inputs.Switches.K1Index
+                              << inputs.Switches.K2Index << inputs.Switches.K3Index;
+}
+
 // The counter of a measurement with any threshold is the number of the
 // same trials' statistics above that threshold: the equality a sweep over
 // thresholds rests on. The trials leave the bench as the measurement does,
@@ -48,10 +62,8 @@ TEST(DecisionStatisticsTest, CountAboveAnyThresholdIsTheMeasurementsCounter)
 {
     for (const ComputePath path : AvailableComputePaths())
         for (const MeasurementInputs& inputs : CountingInputs) {
-            SCOPED_TRACE(testing::Message() << PathName(path) << ", switches " << inputs.Switches.K1Index
-                                            << inputs.Switches.K2Index << inputs.Switches.K3Index);
-            DetectorBench start(2024u);
-            start.Path = path;
+            SCOPED_TRACE(Describe(path, inputs));
+            const DetectorBench start = BenchOn(path, 2024u);
             DetectorBench statisticsBench = start;
             std::vector<double> statistics(TrialCount);
             ASSERT_TRUE(statisticsBench.DecisionStatistics(inputs, statistics));
@@ -78,15 +90,12 @@ TEST(DecisionStatisticsTest, LongRunsSplitAndContinueAsMeasurementsDo)
     constexpr size_t Trials = 3 * TrialCount;
     for (const ComputePath path : AvailableComputePaths())
         for (const MeasurementInputs& inputs : CountingInputs) {
-            SCOPED_TRACE(testing::Message() << PathName(path) << ", switches " << inputs.Switches.K1Index
-                                            << inputs.Switches.K2Index << inputs.Switches.K3Index);
-            DetectorBench whole(99u);
-            whole.Path = path;
+            SCOPED_TRACE(Describe(path, inputs));
+            DetectorBench whole = BenchOn(path, 99u);
             std::vector<double> statistics(Trials);
             ASSERT_TRUE(whole.DecisionStatistics(inputs, statistics));
 
-            DetectorBench measured(99u);
-            measured.Path = path;
+            DetectorBench measured = BenchOn(path, 99u);
             for (size_t run = 0; run < Trials / TrialCount; ++run) {
                 RecordingDisplay display;
                 measured.RunMeasurement(inputs, display);
@@ -96,8 +105,7 @@ TEST(DecisionStatisticsTest, LongRunsSplitAndContinueAsMeasurementsDo)
             EXPECT_EQ(measured.Noise.Random.State, whole.Noise.Random.State);
 
             for (const size_t split : {size_t{1}, size_t{999}, size_t{1234}}) {
-                DetectorBench second(99u);
-                second.Path = path;
+                DetectorBench second = BenchOn(path, 99u);
                 second.Noise.Random.Skip(split * second.DrawsPerTrial());
                 std::vector<double> rest(Trials - split);
                 ASSERT_TRUE(second.DecisionStatistics(inputs, rest));
