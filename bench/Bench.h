@@ -2,6 +2,7 @@
 
 // The simulation core: everything the program and its tests use of the bench.
 #include "Accumulator.h"
+#include "ComputePath.h"
 #include "DetectorBench.h"
 #include "Exercises.h"
 #include "MatchedFilter.h"

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "Accumulator.h"
+#include "ComputePath.h"
 #include "MatchedFilter.h"
 #include "Measurement.h"
 #include "NoiseSource.h"
 #include "SignalGenerator.h"
 
 #include <cstdint>
+#include <span>
 
 // The simulated bench: the noise source, the two test-signal generators, the
 // two matched filters and the five measurements that the switches choose
@@ -30,6 +32,21 @@ public:
     void MeasureDistinction1();
     void MeasureDistinction2();
 
+    // Runs statistics.size() trials in a row of the counting measurement
+    // that the switches of `inputs` choose, with its shapes and gain (its
+    // threshold plays no part), and keeps each trial's decision statistic:
+    // the value the measurement compares with the threshold. Run as a
+    // measurement from the same random state, the same trials count exactly
+    // the statistics above its threshold (CountAbove). The bench is left as
+    // those trials leave it; Counter and Threshold keep their values.
+    // Returns false, and changes nothing, when the switches choose no
+    // counting measurement.
+    bool DecisionStatistics(const MeasurementInputs& inputs, std::span<double> statistics);
+
+    // The random draws one trial of a counting measurement takes: skipping
+    // k times as many starts the k-th trial from now.
+    uint64_t DrawsPerTrial() const;
+
     NoiseSource Noise;
     SignalGenerator Generator1{AllPlus};
     SignalGenerator Generator2{PlusMinus};
@@ -38,10 +55,24 @@ public:
     MatchedFilter Filter2{PlusMinus, Generator2.Length};
     double Threshold = 0.0; // mV
     int32_t Counter = 0;
+    // How the noise is computed: every path gives the same bits. A path
+    // this CPU cannot run falls back to the scalar code.
+    ComputePath Path = FastestComputePath();
+
+    // What a trial of a counting measurement sends and decides on.
+    struct CountingTrial;
 
 private:
-    void CountDistinctions(SignalGenerator& sent);
+    void TakeShapesAndGain(const MeasurementInputs& inputs);
+    void CountTrials(const CountingTrial& trial);
+    void RunTrials(const CountingTrial& trial, std::span<double> statistics);
+    double RunTrial(const CountingTrial& trial);
+    void DrawNoise(std::span<double> samples);
     void Publish(const MeasurementResult& result);
 
     ResultDisplay* display_ = nullptr;
 };
+
+// How many of `statistics` are strictly above `threshold`: the counter of
+// a measurement with that threshold.
+int64_t CountAbove(std::span<const double> statistics, double threshold);

@@ -1,13 +1,10 @@
 #include "NoiseSource.h"
 
-#include <cmath>
+#include "NoiseTerms.h"
+
 #include <ctime>
 
 namespace {
-
-constexpr int32_t TermSteps = 100000;
-constexpr double TermResolution = 0.00001;
-constexpr double TermMean = 0.5;
 
 uint32_t ClockSeed()
 {
@@ -32,8 +29,8 @@ double NoiseSource::Sample()
 {
     double sum = 0.0;
     for (int32_t i = 0; i < DrawsPerSample; ++i) {
-        const double u = static_cast<double>(Random.NextValue() % TermSteps) * TermResolution;
-        sum = sum + u - TermMean;
+        const double u = static_cast<double>(Random.NextValue() % noise_terms::Steps) * noise_terms::Resolution;
+        sum = sum + u - noise_terms::Mean;
     }
-    return (Level * sum) / std::sqrt(2.0);
+    return (Level * sum) / noise_terms::SquareRootOfTwo;
 }

@@ -1,5 +1,6 @@
-// Times one counting measurement and one noise-power measurement against the
-// floor of a counting measurement: its 1.2 million bare random draws.
+// Times one counting measurement and one noise-power measurement on each
+// compute path this CPU offers, against the floor of a counting measurement:
+// its 1.2 million bare random draws made one after another.
 
 #include "Bench.h"
 
@@ -9,6 +10,7 @@
 #include <iostream>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -26,24 +28,15 @@ public:
     }
 };
 
-void Measure(benchmark::State& state, SwitchConfiguration switches)
+void Measure(benchmark::State& state, SwitchConfiguration switches, ComputePath path)
 {
     DetectorBench bench(Seed);
+    bench.Path = path;
     DiscardingDisplay display;
     MeasurementInputs inputs;
     inputs.Switches = switches;
     for (auto _ : state)
         bench.RunMeasurement(inputs, display);
-}
-
-void MeasureDistinction1(benchmark::State& state)
-{
-    Measure(state, {0, 0, 0});
-}
-
-void MeasureNoisePower(benchmark::State& state)
-{
-    Measure(state, {2, 1, 1});
 }
 
 void RandomDrawFloor(benchmark::State& state)
@@ -58,9 +51,23 @@ void RandomDrawFloor(benchmark::State& state)
     }
 }
 
-BENCHMARK(MeasureDistinction1)->Unit(benchmark::kMillisecond);
-BENCHMARK(MeasureNoisePower)->Unit(benchmark::kMillisecond);
 BENCHMARK(RandomDrawFloor)->Unit(benchmark::kMillisecond);
+
+std::string CountingName(ComputePath path)
+{
+    return "MeasureDistinction1/" + std::string(PathName(path));
+}
+
+void RegisterMeasurements()
+{
+    for (const ComputePath path : AvailableComputePaths()) {
+        benchmark::RegisterBenchmark(CountingName(path).c_str(), Measure, SwitchConfiguration{0, 0, 0}, path)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("MeasureNoisePower/" + std::string(PathName(path))).c_str(), Measure,
+            SwitchConfiguration{2, 1, 1}, path)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
 
 // Prints as usual, without colour, and keeps each benchmark's CPU time per
 // iteration: on a shared machine the CPU time is the steadier figure.
@@ -76,7 +83,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration)
-                seconds[run.run_name.function_name] = run.GetAdjustedCPUTime();
+                seconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
     }
 
     std::map<std::string, double> seconds;
@@ -89,14 +96,28 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    RegisterMeasurements();
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const auto measurement = reporter.seconds.find("MeasureDistinction1");
-    const auto floor = reporter.seconds.find("RandomDrawFloor");
-    if (measurement != reporter.seconds.end() && floor != reporter.seconds.end())
-        std::cout << "Counting measurement / floor (CPU time): " << std::fixed << std::setprecision(2)
-                  << measurement->second / floor->second << '\n';
+    // Ratios of CPU times from this one run.
+    const auto seconds = [&](const std::string& name) {
+        const auto found = reporter.seconds.find(name);
+        return found == reporter.seconds.end() ? 0.0 : found->second;
+    };
+    const double floor = seconds("RandomDrawFloor");
+    const double scalar = seconds(CountingName(ComputePath::Scalar));
+    std::cout << std::fixed << std::setprecision(2);
+    for (const ComputePath path : AvailableComputePaths()) {
+        const double measurement = seconds(CountingName(path));
+        if (measurement == 0.0 || floor == 0.0)
+            continue;
+        std::cout << "Counting measurement, " << PathName(path) << (path == FastestComputePath() ? " (default)" : "")
+                  << ": / floor " << measurement / floor;
+        if (path != ComputePath::Scalar && scalar != 0.0)
+            std::cout << ", / scalar " << measurement / scalar;
+        std::cout << '\n';
+    }
     return 0;
 }

@@ -1,0 +1,210 @@
+// The lane kernels, written once over the primitives of an instruction set.
+// A kernel file defines LANE_TARGET (the target attribute of its functions)
+// and a struct of primitives, then includes this file and instantiates
+// KernelOf with its struct. Everything here stays private to that file and
+// is compiled for its instruction set only.
+//
+// Isa provides:
+//   Ints, Reals                    vectors of Width 64-bit integers / doubles
+//   Width, Groups                  lanes per vector; vectors in flight at once
+//   HasMultiply64, HasConvert64    native 64-bit multiply / integer-to-double
+//   Load, Broadcast, Add, Subtract, And, Or, ShiftLeft<n>, ShiftRight<n>,
+//   MultiplyHalves (low 32 bits of each lane, 64-bit products),
+//   Multiply64 and ToReal (where native), LoadReal, StoreReal, BroadcastReal,
+//   AddReal, SubtractReal, MultiplyReal, DivideReal, Negate, Reinterpret.
+
+#include "LaneKernel.h"
+#include "NoiseSource.h"
+#include "NoiseTerms.h"
+#include "RandomSource.h"
+#include "SignalShape.h"
+
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// The state maps from a sample's base state to each of its draws, with the
+// multipliers' high halves ready for the 32-bit products.
+struct DrawMap {
+    uint64_t Multiplier;
+    uint64_t MultiplierHigh;
+    uint64_t Increment;
+};
+
+constexpr std::array<DrawMap, NoiseSource::DrawsPerSample> DrawMaps = [] {
+    std::array<DrawMap, NoiseSource::DrawsPerSample> maps{};
+    for (uint64_t draw = 0; draw < maps.size(); ++draw) {
+        const StateMap map = RandomSource::Jump(draw + 1);
+        maps[draw] = {map.Multiplier, map.Multiplier >> 32, map.Increment};
+    }
+    return maps;
+}();
+
+constexpr uint64_t DrawMask = 0x7FFFFFFFu;
+// OR-ed into an integer below 2^52, these bits make the double 2^52 + k.
+constexpr uint64_t TwoPower52Bits = 0x4330000000000000u;
+constexpr double TwoPower52 = 0x1p52;
+
+// a * b + c modulo 2^64 from 32-bit products, for lanes without a 64-bit
+// multiply: Low = alow * blow + c and Cross = alow * bhigh + ahigh * blow,
+// the result being Low + Cross * 2^32.
+template <class Isa>
+struct SplitProduct {
+    typename Isa::Ints Low;
+    typename Isa::Ints Cross;
+};
+
+template <class Isa>
+LANE_TARGET inline SplitProduct<Isa> Split(typename Isa::Ints base, typename Isa::Ints baseHigh, const DrawMap& map)
+{
+    const auto multiplier = Isa::Broadcast(map.Multiplier);
+    return {Isa::Add(Isa::MultiplyHalves(base, multiplier), Isa::Broadcast(map.Increment)),
+        Isa::Add(Isa::MultiplyHalves(baseHigh, multiplier), Isa::MultiplyHalves(base, Isa::Broadcast(map.MultiplierHigh)))};
+}
+
+// map(base): the state `map` leads to from `base` (baseHigh = base >> 32).
+template <class Isa>
+LANE_TARGET inline typename Isa::Ints Advance(typename Isa::Ints base, typename Isa::Ints baseHigh, const DrawMap& map)
+{
+    if constexpr (Isa::HasMultiply64) {
+        return Isa::Add(Isa::Multiply64(base, Isa::Broadcast(map.Multiplier)), Isa::Broadcast(map.Increment));
+    } else {
+        const SplitProduct<Isa> product = Split<Isa>(base, baseHigh, map);
+        return Isa::Add(product.Low, Isa::template ShiftLeft<32>(product.Cross));
+    }
+}
+
+// The draw that the state map(base) gives: its bits 32 to 62. Split, only
+// the high half is formed: Low's high half plus Cross, modulo 2^32.
+template <class Isa>
+LANE_TARGET inline typename Isa::Ints DrawAt(typename Isa::Ints base, typename Isa::Ints baseHigh, const DrawMap& map)
+{
+    if constexpr (Isa::HasMultiply64) {
+        return Isa::And(Isa::template ShiftRight<32>(Advance<Isa>(base, baseHigh, map)), Isa::Broadcast(DrawMask));
+    } else {
+        const SplitProduct<Isa> product = Split<Isa>(base, baseHigh, map);
+        return Isa::And(Isa::Add(Isa::template ShiftRight<32>(product.Low), product.Cross), Isa::Broadcast(DrawMask));
+    }
+}
+
+// The term (draw mod 100000) * 0.00001 of a draw, as NoiseSource forms it.
+template <class Isa>
+LANE_TARGET inline typename Isa::Reals TermOf(typename Isa::Ints draw)
+{
+    const auto quotient = Isa::template ShiftRight<noise_terms::QuotientShift>(
+        Isa::MultiplyHalves(draw, Isa::Broadcast(noise_terms::QuotientMultiplier)));
+    const auto index = Isa::Subtract(draw, Isa::MultiplyHalves(quotient, Isa::Broadcast(noise_terms::Steps)));
+    typename Isa::Reals value;
+    if constexpr (Isa::HasConvert64)
+        value = Isa::ToReal(index);
+    else
+        value = Isa::SubtractReal(Isa::Reinterpret(Isa::Or(index, Isa::Broadcast(TwoPower52Bits))),
+            Isa::BroadcastReal(TwoPower52));
+    return Isa::MultiplyReal(value, Isa::BroadcastReal(noise_terms::Resolution));
+}
+
+template <class Isa>
+LANE_TARGET void DrawNoise(const uint64_t* starts, int32_t samples, double level, double* noise)
+{
+    using Ints = typename Isa::Ints;
+    using Reals = typename Isa::Reals;
+    constexpr int32_t Groups = Isa::Groups;
+    constexpr int32_t Width = Isa::Width;
+    const Reals scale = Isa::BroadcastReal(level);
+    const Reals root = Isa::BroadcastReal(noise_terms::SquareRootOfTwo);
+    const Reals mean = Isa::BroadcastReal(noise_terms::Mean);
+
+    Ints base[Groups];
+#pragma GCC unroll 8
+    for (int32_t g = 0; g < Groups; ++g)
+        base[g] = Isa::Load(starts + g * Width);
+
+    for (int32_t i = 0; i < samples; ++i) {
+        Ints high[Groups];
+        Reals sum[Groups];
+        // 0.0 + u is u itself for every term u (never -0.0), so each sum
+        // starts at u - 0.5.
+#pragma GCC unroll 8
+        for (int32_t g = 0; g < Groups; ++g) {
+            high[g] = Isa::template ShiftRight<32>(base[g]);
+            sum[g] = Isa::SubtractReal(TermOf<Isa>(DrawAt<Isa>(base[g], high[g], DrawMaps[0])), mean);
+        }
+        for (size_t draw = 1; draw < DrawMaps.size(); ++draw) {
+#pragma GCC unroll 8
+            for (int32_t g = 0; g < Groups; ++g)
+                sum[g] = Isa::SubtractReal(
+                    Isa::AddReal(sum[g], TermOf<Isa>(DrawAt<Isa>(base[g], high[g], DrawMaps[draw]))), mean);
+        }
+#pragma GCC unroll 8
+        for (int32_t g = 0; g < Groups; ++g) {
+            Isa::StoreReal(noise + (i * Groups + g) * Width, Isa::DivideReal(Isa::MultiplyReal(scale, sum[g]), root));
+            base[g] = Advance<Isa>(base[g], high[g], DrawMaps.back());
+        }
+    }
+}
+
+inline bool Filters(const LaneFilter& filter)
+{
+    return filter.Shape >= AllPlus && filter.Shape <= MinusPlus;
+}
+
+// Slot back - 1 of a filter's delay line at step `step` of a burst into the
+// freshly reset filter: the input `back` steps earlier, or the reset's zero.
+template <class Isa>
+LANE_TARGET inline typename Isa::Reals Delayed(const double* inputs, int32_t step, int32_t back)
+{
+    return step >= back ? Isa::LoadReal(inputs + (step - back) * Isa::Groups * Isa::Width) : Isa::BroadcastReal(0.0);
+}
+
+// What MatchedFilter::Step adds to the output of a filter of shape 1 to 4.
+template <class Isa>
+LANE_TARGET inline typename Isa::Reals Increment(
+    const LaneFilter& filter, typename Isa::Reals input, const double* inputs, int32_t step)
+{
+    const typename Isa::Reals oldest = Delayed<Isa>(inputs, step, filter.Length);
+    if (filter.Shape == AllPlus)
+        return Isa::SubtractReal(input, oldest);
+    if (filter.Shape == AllMinus)
+        return Isa::AddReal(Isa::Negate(input), oldest);
+    const typename Isa::Reals twiceMiddle =
+        Isa::MultiplyReal(Isa::BroadcastReal(2.0), Delayed<Isa>(inputs, step, filter.Length / 2));
+    if (filter.Shape == PlusMinus)
+        return Isa::SubtractReal(Isa::AddReal(Isa::Negate(input), twiceMiddle), oldest);
+    return Isa::AddReal(Isa::SubtractReal(input, twiceMiddle), oldest);
+}
+
+template <class Isa>
+LANE_TARGET void Decide(const LaneTrial& trial, double* noise, double* statistics)
+{
+    using Reals = typename Isa::Reals;
+    constexpr int32_t Lanes = Isa::Groups * Isa::Width;
+    const bool filter1 = Filters(trial.Filter1);
+    const bool filter2 = trial.Difference && Filters(trial.Filter2);
+    for (int32_t lane = 0; lane < Lanes; lane += Isa::Width) {
+        double* const inputs = noise + lane;
+        Reals output1 = Isa::BroadcastReal(0.0);
+        Reals output2 = Isa::BroadcastReal(0.0);
+        for (int32_t step = 0; step < trial.Steps; ++step) {
+            double* const at = inputs + step * Lanes;
+            Reals input = Isa::LoadReal(at);
+            if (trial.Signal) {
+                input = Isa::AddReal(Isa::BroadcastReal(trial.Signal[step]), input);
+                Isa::StoreReal(at, input);
+            }
+            if (filter1)
+                output1 = Isa::AddReal(output1, Increment<Isa>(trial.Filter1, input, inputs, step));
+            if (filter2)
+                output2 = Isa::AddReal(output2, Increment<Isa>(trial.Filter2, input, inputs, step));
+        }
+        Isa::StoreReal(statistics + lane, trial.Difference ? Isa::SubtractReal(output1, output2) : output1);
+    }
+}
+
+template <class Isa>
+constexpr LaneKernel KernelOf()
+{
+    return {Isa::Groups * Isa::Width, &DrawNoise<Isa>, &Decide<Isa>};
+}
+
+} // namespace
