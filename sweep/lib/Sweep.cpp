@@ -1,11 +1,13 @@
 #include "Sweep.h"
 
+#include "CurveTrials.h"
 #include "DetectorBench.h"
 #include "Theory.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <mutex>
 #include <thread>
 
 namespace sweep {
@@ -60,11 +62,123 @@ void Compare(PointResult& result, const SweepSettings& settings)
     result.Consistent = result.TheoryApplies && result.Range.Contains(result.Theory);
 }
 
+// The points of one experiment at one gain, consecutive in the plan.
+struct Curve {
+    size_t FirstPoint;
+    size_t Points;
+    int64_t Chunks;
+};
+
+// Hands out the chunks of every curve in the plan's order, adds up their
+// counts and completes a curve's points when its last chunk is in. A
+// noise-power point is one chunk of its own, run as the bench runs it.
+class CurveWork {
+public:
+    CurveWork(const SweepSettings& settings, const std::vector<SweepPoint>& plan, std::vector<PointResult>& results,
+        SweepWatch* watch)
+        : settings_(settings), plan_(plan), results_(results), watch_(watch), counts_(plan.size(), 0)
+    {
+        const int64_t chunks = std::max<int64_t>((settings.Trials + ChunkTrials - 1) / ChunkTrials, 1);
+        for (size_t first = 0; first < plan.size();) {
+            const bool counts = CountsTrials(plan[first].Kind);
+            const size_t points = counts ? settings.Thresholds.size() : 1;
+            curves_.push_back({first, points, counts ? chunks : 1});
+            chunksLeft_.push_back(curves_.back().Chunks);
+            first += points;
+        }
+    }
+
+    size_t Chunks() const
+    {
+        size_t chunks = 0;
+        for (const Curve& curve : curves_)
+            chunks += static_cast<size_t>(curve.Chunks);
+        return chunks;
+    }
+
+    // One worker: takes chunks until none is left or a stop is asked for.
+    void Run()
+    {
+        std::vector<double> statistics;
+        std::vector<int64_t> counts;
+        size_t curve = 0;
+        int64_t chunk = 0;
+        while (!Stopped() && Take(curve, chunk)) {
+            const Curve& c = curves_[curve];
+            const SweepPoint& point = plan_[c.FirstPoint];
+            if (!CountsTrials(point.Kind)) {
+                results_[c.FirstPoint] = RunPoint(settings_, point, watch_ != nullptr ? watch_->Stop : nullptr);
+                if (watch_ != nullptr)
+                    ++watch_->PointsDone;
+                continue;
+            }
+            const int64_t first = chunk * ChunkTrials;
+            statistics.resize(static_cast<size_t>(std::min<int64_t>(ChunkTrials, settings_.Trials - first)));
+            CurveTrials(settings_, point.Kind, point.Gain, point.Seed, first, statistics);
+            counts.assign(c.Points, 0);
+            AddCountsAbove(statistics, settings_.Thresholds, counts);
+            if (AddCounts(curve, counts))
+                Complete(c);
+        }
+    }
+
+private:
+    bool Stopped() const { return watch_ != nullptr && watch_->Stopped(); }
+
+    bool Take(size_t& curve, int64_t& chunk)
+    {
+        const std::scoped_lock lock(mutex_);
+        if (nextCurve_ == curves_.size())
+            return false;
+        curve = nextCurve_;
+        chunk = nextChunk_;
+        if (++nextChunk_ == curves_[curve].Chunks) {
+            ++nextCurve_;
+            nextChunk_ = 0;
+        }
+        return true;
+    }
+
+    // True when these were the curve's last counts.
+    bool AddCounts(size_t curve, const std::vector<int64_t>& counts)
+    {
+        const std::scoped_lock lock(mutex_);
+        const size_t first = curves_[curve].FirstPoint;
+        for (size_t i = 0; i < counts.size(); ++i)
+            counts_[first + i] += counts[i];
+        return --chunksLeft_[curve] == 0;
+    }
+
+    void Complete(const Curve& curve)
+    {
+        for (size_t i = curve.FirstPoint; i < curve.FirstPoint + curve.Points; ++i) {
+            PointResult& result = results_[i];
+            result = {plan_[i]};
+            result.Trials = settings_.Trials;
+            result.Counter = counts_[i];
+            Compare(result, settings_);
+        }
+        if (watch_ != nullptr)
+            watch_->PointsDone += curve.Points;
+    }
+
+    const SweepSettings& settings_;
+    const std::vector<SweepPoint>& plan_;
+    std::vector<PointResult>& results_;
+    SweepWatch* const watch_;
+    std::vector<Curve> curves_;
+    std::mutex mutex_;
+    size_t nextCurve_ = 0;
+    int64_t nextChunk_ = 0;
+    std::vector<int64_t> chunksLeft_;
+    std::vector<int64_t> counts_; // per point
+};
+
 } // namespace
 
-uint32_t PointSeed(uint32_t baseSeed, Experiment experiment, size_t index)
+uint32_t CurveSeed(uint32_t baseSeed, Experiment experiment, size_t gainIndex)
 {
-    const uint64_t key = (uint64_t{baseSeed} << 32) ^ (uint64_t(experiment) << 28) ^ uint64_t(index);
+    const uint64_t key = (uint64_t{baseSeed} << 32) ^ (uint64_t(experiment) << 28) ^ uint64_t(gainIndex);
     return static_cast<uint32_t>(SplitMix64(key) >> 32);
 }
 
@@ -75,11 +189,11 @@ std::vector<SweepPoint> PlanSweep(const SweepSettings& settings, uint32_t baseSe
         const std::vector<double> noThreshold{0.0};
         const std::vector<double>& thresholds = CountsTrials(experiment) ? settings.Thresholds : noThreshold;
         size_t index = 0;
-        for (double gain : settings.Gains)
-            for (double threshold : thresholds) {
-                plan.push_back({experiment, index, gain, threshold, PointSeed(baseSeed, experiment, index)});
-                ++index;
-            }
+        for (size_t gain = 0; gain < settings.Gains.size(); ++gain) {
+            const uint32_t seed = CurveSeed(baseSeed, experiment, gain);
+            for (double threshold : thresholds)
+                plan.push_back({experiment, index++, settings.Gains[gain], threshold, seed});
+        }
     }
     return plan;
 }
@@ -87,13 +201,7 @@ std::vector<SweepPoint> PlanSweep(const SweepSettings& settings, uint32_t baseSe
 PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point, const std::atomic<int>* stop)
 {
     DetectorBench bench(point.Seed);
-    MeasurementInputs inputs;
-    inputs.Signal1Shape = settings.Signal1;
-    inputs.Signal2Shape = settings.Signal2;
-    inputs.Gain = point.Gain;
-    inputs.Threshold = point.Threshold;
-    inputs.Switches = SwitchesOf(point.Kind);
-
+    const MeasurementInputs inputs = BenchInputs(settings, point.Kind, point.Gain, point.Threshold);
     Tally tally;
     for (int32_t run = 0; run < settings.Trials / TrialCount; ++run) {
         if (stop != nullptr && stop->load() != 0)
@@ -113,22 +221,13 @@ std::vector<PointResult> RunSweep(const SweepSettings& settings, uint32_t baseSe
 {
     const std::vector<SweepPoint> plan = PlanSweep(settings, baseSeed);
     std::vector<PointResult> results(plan.size());
-    std::atomic<size_t> next{0};
-    const std::atomic<int>* stop = watch != nullptr ? watch->Stop : nullptr;
-    const auto stopped = [&] { return watch != nullptr && watch->Stopped(); };
-    const auto work = [&] {
-        for (size_t i = next++; i < plan.size() && !stopped(); i = next++) {
-            results[i] = RunPoint(settings, plan[i], stop);
-            if (watch != nullptr)
-                ++watch->PointsDone;
-        }
-    };
-    const size_t workers = std::min<size_t>(std::max(threads, 1), std::max<size_t>(plan.size(), 1));
+    CurveWork work(settings, plan, results, watch);
+    const size_t workers = std::min<size_t>(std::max(threads, 1), std::max<size_t>(work.Chunks(), 1));
     {
         std::vector<std::jthread> helpers;
         for (size_t t = 1; t < workers; ++t)
-            helpers.emplace_back(work);
-        work();
+            helpers.emplace_back([&work] { work.Run(); });
+        work.Run();
     } // the helpers join here, before the results leave
     return results;
 }

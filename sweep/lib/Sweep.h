@@ -10,14 +10,15 @@
 
 namespace sweep {
 
-// One grid point: an experiment at one gain and threshold, with a bench of
-// its own seeded from the base seed and the point's place in the grid.
+// One grid point: an experiment at one gain and threshold. The points of one
+// experiment and gain form a curve: its thresholds share one run of trials
+// (common random numbers) from a bench seeded with the curve's seed.
 struct SweepPoint {
     Experiment Kind;
     size_t Index;      // within its experiment: gain-major, then threshold
     double Gain;
     double Threshold;  // not used by the noise-power exercise
-    uint32_t Seed;
+    uint32_t Seed;     // the curve's
 };
 
 struct PointResult {
@@ -44,25 +45,28 @@ struct PointResult {
 // How a caller follows a running sweep and stops it.
 struct SweepWatch {
     // Non-zero (the number of the signal that asked, say): every worker stops
-    // after the run of 1000 trials in hand, and the results are incomplete.
+    // after the chunk of trials in hand, and the results are incomplete.
     const std::atomic<int>* Stop = nullptr;
     std::atomic<size_t> PointsDone{0};
 
     bool Stopped() const { return Stop != nullptr && Stop->load() != 0; }
 };
 
-// The seed of a point's bench: the same for a point whatever else the sweep
-// holds and however many threads run it.
-uint32_t PointSeed(uint32_t baseSeed, Experiment experiment, size_t index);
+// The seed of a curve's bench, from the base seed, the experiment and the
+// gain's place in the gain list: the same for a curve whatever else the
+// sweep holds and however many threads run it.
+uint32_t CurveSeed(uint32_t baseSeed, Experiment experiment, size_t gainIndex);
 
 std::vector<SweepPoint> PlanSweep(const SweepSettings& settings, uint32_t baseSeed);
 
 // Runs the bench's own measurement for one point, Trials / 1000 times in a
-// row, as a student pressing the measurement button would; between runs it
-// stops when `stop` is non-zero.
+// row from the curve's seed, as a student pressing the measurement button
+// would; between runs it stops when `stop` is non-zero. A sweep counts each
+// point of a curve exactly as this would.
 PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point, const std::atomic<int>* stop = nullptr);
 
-// Runs every point, `threads` at a time; results in the order of the plan.
+// Runs every curve once, its trials split into chunks that `threads`
+// workers share; results in the order of the plan.
 std::vector<PointResult> RunSweep(const SweepSettings& settings, uint32_t baseSeed, int threads,
     SweepWatch* watch = nullptr);
 

@@ -102,7 +102,7 @@ std::string TableText(const SweepSettings& settings, uint32_t baseSeed, const st
 std::string CsvText(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results)
 {
     std::string text = "experiment,switches,signal1,signal2,gain,threshold,trials,counter,reading,observed,"
-                       "low95,high95,theory,model_mean,model_sd,consistent,seed\n";
+                       "low95,high95,theory,model_mean,model_sd,consistent,seed,curve_seed\n";
     for (const PointResult& r : results) {
         const bool counts = CountsTrials(r.Point.Kind);
         const Row fields{std::string(Describe(r.Point.Kind).Name), SwitchPositions(r.Point.Kind),
@@ -112,7 +112,7 @@ std::string CsvText(const SweepSettings& settings, uint32_t baseSeed, const std:
             ShortestText(r.Observed), ShortestText(r.Range.Low), ShortestText(r.Range.High),
             r.TheoryApplies ? ShortestText(r.Theory) : NoTheory, ShortestText(r.ModelMean),
             ShortestText(r.ModelSpread), r.TheoryApplies ? (r.Consistent ? "yes" : "no") : NoTheory,
-            std::to_string(baseSeed)};
+            std::to_string(baseSeed), std::to_string(r.Point.Seed)};
         for (size_t i = 0; i < fields.size(); ++i)
             text += (i ? "," : "") + fields[i];
         text += '\n';

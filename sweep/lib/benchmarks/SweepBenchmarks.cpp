@@ -1,7 +1,9 @@
 // The sweep's speed: 101 thresholds x 1000 trials of the distinction
 // exercise, the figure the sweep is held to (under 0.5 s on two cores), on
-// one thread and on two; and a picture's time and peak memory as its points
-// grow, a curve for every two of them.
+// one thread and on two; a whole operating characteristic, detection and
+// false alarms at 101 thresholds and a million trials each (under 2 s on two
+// cores); and a picture's time and peak memory as its points grow, a curve
+// for every two of them.
 #include "Sweep.h"
 #include "SweepPlot.h"
 #include "SweepReport.h"
@@ -37,6 +39,22 @@ void SweepDistinction(benchmark::State& state)
     state.counters["points/s"] = benchmark::Counter(101.0, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(SweepDistinction)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void Characteristic(benchmark::State& state)
+{
+    SweepSettings settings = HundredAndOneThresholds(Experiment::Detection);
+    settings.Experiments.push_back(Experiment::FalseAlarms);
+    settings.Gains = {6.0};
+    settings.Trials = MaxTrials;
+    const int threads = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        const std::vector<PointResult> results = RunSweep(settings, 1u, threads);
+        benchmark::DoNotOptimize(TableText(settings, 1u, results));
+    }
+    state.counters["trials/s"]
+        = benchmark::Counter(2.0 * MaxTrials, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(Characteristic)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void SweepNoisePower(benchmark::State& state)
 {

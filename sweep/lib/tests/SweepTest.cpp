@@ -32,14 +32,14 @@ size_t Lines(const std::string& text)
 
 } // namespace
 
-TEST(Sweep, PointSeedsDependOnTheBaseTheExperimentAndTheIndexOnly)
+TEST(Sweep, CurveSeedsDependOnTheBaseTheExperimentAndTheGainOnly)
 {
     std::set<uint32_t> seeds;
     for (Experiment e : AllExperiments)
         for (size_t i = 0; i < 1000; ++i)
-            seeds.insert(PointSeed(7u, e, i));
+            seeds.insert(CurveSeed(7u, e, i));
     EXPECT_EQ(seeds.size(), 5000u);
-    EXPECT_NE(PointSeed(7u, Experiment::Detection, 3), PointSeed(8u, Experiment::Detection, 3));
+    EXPECT_NE(CurveSeed(7u, Experiment::Detection, 3), CurveSeed(8u, Experiment::Detection, 3));
 
     // A detection point keeps its seed, so its count, when false alarms join.
     const auto alone = PlanSweep(Settings({Experiment::Detection}, {1, 2}, {0, 10}), 99u);
@@ -55,6 +55,11 @@ TEST(Sweep, PointSeedsDependOnTheBaseTheExperimentAndTheIndexOnly)
     EXPECT_EQ(alone[1].Gain, 1.0);
     EXPECT_EQ(alone[1].Threshold, 10.0);
     EXPECT_EQ(PlanSweep(Settings({Experiment::NoisePower}, {1, 2}, {0, 10}), 1u).size(), 2u);
+    // The thresholds of one gain share the curve's seed; the next gain has its own.
+    EXPECT_EQ(alone[0].Seed, CurveSeed(99u, Experiment::Detection, 0));
+    EXPECT_EQ(alone[1].Seed, alone[0].Seed);
+    EXPECT_EQ(alone[3].Seed, CurveSeed(99u, Experiment::Detection, 1));
+    EXPECT_NE(alone[2].Seed, alone[1].Seed);
 }
 
 TEST(Sweep, TheTableIsTheSameForAnyNumberOfThreads)
@@ -103,6 +108,36 @@ TEST(Sweep, APointIsTheBenchsOwnMeasurementRunOverAndOver)
     EXPECT_EQ(result.Trials, 3000);
     EXPECT_EQ(result.Trials, trials);
     EXPECT_EQ(result.Counter, counter);
+}
+
+// 25 000 trials: chunks of 10 000, 10 000 and 5000 that any thread may run.
+TEST(Sweep, ACurveIsOneRunOfTrialsWhateverTheThreadsAndEachCountIsTheBenchsOwn)
+{
+    SweepSettings settings
+        = Settings({Experiment::Detection, Experiment::Distinction2}, {2, 7}, {40, -10, 25, 25, 100, 48.5});
+    settings.Signal1 = 2;
+    settings.Signal2 = 3;
+    settings.Trials = 25000;
+    const std::vector<PointResult> two = RunSweep(settings, 2718u, 2);
+    const std::string csv = CsvText(settings, 2718u, two);
+    EXPECT_EQ(CsvText(settings, 2718u, RunSweep(settings, 2718u, 1)), csv);
+    EXPECT_EQ(CsvText(settings, 2718u, RunSweep(settings, 2718u, 7)), csv);
+
+    for (size_t curve = 0; curve < 4; ++curve) {
+        std::vector<const PointResult*> points;
+        for (size_t i = 0; i < 6; ++i)
+            points.push_back(&two[curve * 6 + i]);
+        // The same trials decide every threshold: the counts never rise with H.
+        std::sort(points.begin(), points.end(),
+            [](const PointResult* a, const PointResult* b) { return a->Point.Threshold < b->Point.Threshold; });
+        for (size_t i = 1; i < points.size(); ++i)
+            EXPECT_LE(points[i]->Counter, points[i - 1]->Counter) << curve << " H " << points[i]->Point.Threshold;
+        EXPECT_EQ(points[1]->Counter, points[2]->Counter); // H = 25 twice
+        EXPECT_GT(points.front()->Counter, points.back()->Counter);
+    }
+    // Each count is what the bench's own measurement counts, 25 times in a row from the curve's seed.
+    for (size_t i : {0u, 3u, 5u, 8u, 13u, 22u})
+        EXPECT_EQ(two[i].Counter, RunPoint(settings, two[i].Point).Counter) << i;
 }
 
 TEST(Sweep, WithoutGainEveryCountIsExactAndAgreesWithTheory)
@@ -217,15 +252,19 @@ TEST(Sweep, TableAndCsvSayWhatWasRun)
     std::istringstream rows(csv);
     std::getline(rows, line);
     EXPECT_EQ(line, "experiment,switches,signal1,signal2,gain,threshold,trials,counter,reading,observed,"
-                    "low95,high95,theory,model_mean,model_sd,consistent,seed");
+                    "low95,high95,theory,model_mean,model_sd,consistent,seed,curve_seed");
     std::getline(rows, line);
     EXPECT_EQ(line.rfind("noise-power,3 2 2,1,2,0,,1,,0,0,0,0,0,0,0,yes,123", 0), 0u) << line;
     std::getline(rows, line);
     std::getline(rows, line);
     EXPECT_EQ(line.rfind("detection,1 2 1,1,2,0,0,1000,1000,,1,", 0), 0u) << line;
-    size_t count = 4;
+    // The curve's seed ends each row: the same for both thresholds of a gain.
+    EXPECT_EQ(line.substr(line.rfind(',') + 1), std::to_string(results[2].Point.Seed)) << line;
+    std::getline(rows, line);
+    EXPECT_EQ(line.substr(line.rfind(',') + 1), std::to_string(results[2].Point.Seed)) << line;
+    size_t count = 5;
     while (std::getline(rows, line)) {
-        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 16) << line;
+        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 17) << line;
         ++count;
     }
     EXPECT_EQ(count, 1u + 2u + 4u);
@@ -254,7 +293,7 @@ TEST(Sweep, NoiseFinerThanDoublesHasNoTheoryAndNoVerdict)
     const size_t row = csv.find("\ndistinction1,1 1 1,1,2,1e-15,50,");
     ASSERT_NE(row, std::string::npos) << csv;
     const std::string fields = csv.substr(row + 1, csv.find('\n', row + 1) - row - 1);
-    EXPECT_EQ(std::count(fields.begin(), fields.end(), ','), 16) << fields;
+    EXPECT_EQ(std::count(fields.begin(), fields.end(), ','), 17) << fields;
     EXPECT_NE(fields.find(",n/a,"), std::string::npos) << fields;
     EXPECT_NE(fields.find(",n/a,9"), std::string::npos) << fields;
 }
