@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 // Resource paths of the embedded pictures (Qt resource system).
 QString SchemePicturePath(int k1, int k2, int k3);  // 1-based positions: K1 1..3, K2 1..2, K3 1..2; empty QString outside
@@ -12,15 +13,22 @@ QString SignalPicturePath(int group, int shape);    // group 1 or 2, shape 1..4;
 QString SplashPicturePath();
 
 enum class MenuGlyph { Copy, Save, Exit, Switches, Signals, Measure };
-// The glyph with its field (the colour of its lower-left pixel) transparent.
-// Icons need the application object to exist.
+// The glyph with its field (the colour of its lower-left pixel) transparent,
+// decoded the first time it is drawn. Icons need the application object to exist.
 QIcon MenuGlyphIcon(MenuGlyph glyph);
 QString MenuGlyphPath(MenuGlyph glyph);
 
 QIcon ApplicationIcon();
-QString ApplicationIconPath();     // the 32 x 32 ICO
-QString ApplicationIconPngPath();  // the 48 x 48 PNG (also installed for the desktop)
+QString ApplicationIconPath();       // the 32 x 32 ICO
+QString ApplicationIconPngPath();    // the 48 x 48 PNG (also installed for the desktop)
+QString ApplicationIconPng32Path();  // the ICO's pixels as a PNG (also installed for the desktop)
 
-// Decodes an embedded picture: JPEG through libjpeg, BMP through Qt.
+// Decodes an embedded picture: JPEG through libjpeg, a 24-bit BMP by
+// DecodeBmp24, the rest through Qt.
 // A null QImage when the resource is missing or corrupt.
 QImage LoadPicture(const QString& path);
+
+// Decodes the JPEGs and 24-bit BMPs among `paths` now, with nothing but
+// QImage: on any thread, also before the application object exists (others
+// are left alone). LoadPicture then hands each of them out once.
+void DecodeAhead(const QStringList& paths);

@@ -12,6 +12,9 @@ namespace {
 // makes libjpeg walk the whole coefficient buffer again.
 constexpr int kMaxScans = 200;
 
+// QImage::Format_RGB32 in memory: 0xFFRRGGBB as a native 32-bit word.
+constexpr J_COLOR_SPACE kQtRgb32Layout = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+
 struct ErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
@@ -78,14 +81,16 @@ public:
             std::snprintf(errors_.message, JMSG_LENGTH_MAX, "picture too large");
             return false;
         }
-        cinfo_.out_color_space = JCS_RGB;
+        // Straight into the pixel layout Qt shows (the fourth byte comes out
+        // 0xFF): the picture needs no conversion on its way to the screen.
+        cinfo_.out_color_space = kQtRgb32Layout;
         jpeg_start_decompress(&cinfo_);
-        if (cinfo_.output_components != 3) {
+        if (cinfo_.output_components != 4) {
             std::snprintf(errors_.message, JMSG_LENGTH_MAX, "unexpected number of components");
             return false;
         }
         image = QImage(static_cast<int>(cinfo_.output_width), static_cast<int>(cinfo_.output_height),
-                       QImage::Format_RGB888);
+                       QImage::Format_RGB32);
         if (image.isNull()) {
             std::snprintf(errors_.message, JMSG_LENGTH_MAX, "out of memory");
             return false;

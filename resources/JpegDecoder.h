@@ -11,6 +11,6 @@
 inline constexpr int kMaxJpegSide = 4096;
 inline constexpr qint64 kMaxJpegPixels = qint64{kMaxJpegSide} * kMaxJpegSide;
 
-// Decodes `data` into an RGB image. On failure returns false, leaves `image`
+// Decodes `data` into an image of Format_RGB32. On failure returns false, leaves `image`
 // null and, when `error` is given, puts libjpeg's message there.
 bool DecodeJpeg(const QByteArray& data, QImage& image, QString* error = nullptr);

@@ -3,7 +3,7 @@
 DL_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  libjpeg-dev
+  libjpeg-dev libfontconfig-dev
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   fonts-liberation
   xvfb xauth xdotool imagemagick libx11-dev

@@ -8,6 +8,9 @@
 #include <QPointer>
 #include <csignal>
 #include <memory>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 namespace {
 
@@ -30,7 +33,18 @@ int main(int argc, char** argv)
     // A picture saved beyond the file-size limit (ulimit -f) is a failed save
     // with its message, not the end of the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Work that needs neither the display nor any Qt object, done on a
+    // thread of its own while the application object connects to the
+    // display: fontconfig reads its configuration (some sixty files, which
+    // the first font a window resolves would otherwise wait for), and the two
+    // pictures of the first paint, the splash and the schematic for switches
+    // 1 1 1, are decoded. All of it is done before any window is built.
+    std::jthread startUp([] {
+        FcInit();
+        DecodeAhead({SplashPicturePath(), SchemePicturePath(1, 1, 1)});
+    });
     TApplication application(argc, argv);
+    startUp.join();
     TApplication::setApplicationName(QStringLiteral("detector-lab"));
     // Matches the installed desktop entry, so the desktop ties the window to it.
     TApplication::setDesktopFileName(QStringLiteral("org.detectorlab.DetectorLab"));

@@ -1,16 +1,15 @@
 #include "Application.h"
 
+#include "ClassicStyle.h"
 #include "PlainMessage.h"
 #include "WindowFonts.h"
-
-#include <QStyleFactory>
 
 // The classic look the windows were designed in: raised buttons, sunken
 // fields, group frames drawn through their captions, and the windows' font
 // in the menus and message boxes too.
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
-    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
+    if (ClassicStyle* classic = ClassicStyle::Create())
         setStyle(classic);
     setFont(WindowFont());
 }
