@@ -5,7 +5,8 @@
 # Start-up is the time from the start of the process until its main window is
 # painted on the display, watched from outside; peak memory is the process's
 # peak resident set. Each figure is the median of the runs, after one run
-# that warms the file cache.
+# that warms the file cache; the two programs take turns, so that a ratio
+# compares runs made under the same load.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(realpath "${1:-$here/../../build}")
@@ -21,20 +22,20 @@ export QT_LOGGING_RULES="qt.qpa.*=false"
 probe=$build/ui/benchmarks/window-probe
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-# Prints "<median ms> <median peak KiB>" for a program and its window title.
-measure() {
-  local title=$1 program=$2 run times="" memory=""
-  "$probe" "$title" "$program" >/dev/null
-  for run in $(seq "$runs"); do
-    read -r ms kib _ < <("$probe" "$title" "$program")
-    times+="$ms"$'\n'
-    memory+="$kib"$'\n'
-  done
-  echo "$(printf %s "$times" | median) $(printf %s "$memory" | median)"
-}
-
-read -r lab_ms lab_kib < <(measure "Лабораторная работа" "$build/ui/detector-lab")
-read -r empty_ms empty_kib < <(measure "empty-window" "$build/ui/benchmarks/empty-window")
+# Runs the two programs in turn, one run of each at a time, so that both
+# meet the same load of the machine; after one run of each that warms the
+# file cache, collects the probe's lines ("<ms> <peak KiB> <status>") in $lab
+# and $empty.
+lab="" empty=""
+"$probe" "Лабораторная работа" "$build/ui/detector-lab" >/dev/null
+"$probe" "empty-window" "$build/ui/benchmarks/empty-window" >/dev/null
+for run in $(seq "$runs"); do
+  lab+="$("$probe" "Лабораторная работа" "$build/ui/detector-lab" || true)"$'\n'
+  empty+="$("$probe" "empty-window" "$build/ui/benchmarks/empty-window" || true)"$'\n'
+done
+median_of() { printf %s "$1" | cut -d' ' -f"$2" | median; }
+lab_ms=$(median_of "$lab" 1) lab_kib=$(median_of "$lab" 2)
+empty_ms=$(median_of "$empty" 1) empty_kib=$(median_of "$empty" 2)
 
 echo "Start-up under Xvfb, median of $runs runs"
 printf "%-28s %14s %14s %8s\n" "" "detector-lab" "empty window" "ratio"

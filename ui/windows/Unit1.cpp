@@ -117,14 +117,16 @@ TForm1::TForm1(QWidget* owner, DetectorBench& bench)
     setObjectName("Form1");
     setWindowTitle(
         QStringLiteral("Лабораторная работа № 4. Исследование различителя сигналов. Учебный стенд 2010"));
+    // The splash first: it is on the screen sooner, and the display draws it
+    // (its animated cursor too) while the controls are being built.
+    auto* splash = new THelloForm();
+    splash->show();
+    splash->repaint();
+
     setFont(WindowFont());
     BuildControls();
     BuildMenus();
     FixDesignedSize();
-
-    auto* splash = new THelloForm();
-    splash->show();
-    splash->repaint();
 
     FormCreate();
 }

@@ -23,7 +23,7 @@ class TForm1 : public QMainWindow, public ResultDisplay {
     Q_OBJECT
 
 public:
-    // Builds the window, opens the splash window and runs FormCreate. The
+    // Opens the splash window, builds the window and runs FormCreate. The
     // measurements run on the given bench (the program's own by default).
     explicit TForm1(QWidget* owner = nullptr, DetectorBench& bench = Bench);
 
