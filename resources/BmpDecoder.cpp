@@ -1,16 +1,17 @@
 #include "BmpDecoder.h"
 
-#include <QtEndian>
-
 namespace {
 
 constexpr int kFileHeaderBytes = 14;
 constexpr quint32 kInfoHeaderBytes = 40;
 
-template <typename T>
-T Field(const QByteArray& data, int offset)
+// A little-endian field of `bytes` bytes; the caller has checked the size.
+quint32 Field(const QByteArray& data, int offset, int bytes)
 {
-    return qFromLittleEndian<T>(data.constData() + offset);
+    quint32 value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | uchar(data.at(offset + i));
+    return value;
 }
 
 }  // namespace
@@ -18,12 +19,12 @@ T Field(const QByteArray& data, int offset)
 QImage DecodeBmp24(const QByteArray& data)
 {
     if (data.size() < kFileHeaderBytes + qsizetype{kInfoHeaderBytes} || !data.startsWith("BM")
-        || Field<quint32>(data, 14) != kInfoHeaderBytes || Field<quint16>(data, 26) != 1
-        || Field<quint16>(data, 28) != 24 || Field<quint32>(data, 30) != 0)
+        || Field(data, 14, 4) != kInfoHeaderBytes || Field(data, 26, 2) != 1 || Field(data, 28, 2) != 24
+        || Field(data, 30, 4) != 0)
         return {};
-    const qint32 width = Field<qint32>(data, 18);
-    const qint32 height = Field<qint32>(data, 22);  // negative: rows from the top down
-    const qint64 pixelsAt = Field<quint32>(data, 10);
+    const auto width = static_cast<qint32>(Field(data, 18, 4));
+    const auto height = static_cast<qint32>(Field(data, 22, 4));  // negative: rows from the top down
+    const qint64 pixelsAt = Field(data, 10, 4);
     if (width <= 0 || height <= 0 || width > kMaxBmpSide || height > kMaxBmpSide)
         return {};
     const qint64 stride = (qint64{width} * 3 + 3) / 4 * 4;

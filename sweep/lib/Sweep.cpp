@@ -139,14 +139,19 @@ private:
         return true;
     }
 
-    // True when these were the curve's last counts.
+    // True when these were the curve's last counts. A long curve's points
+    // count as done in proportion to its chunks, so that its progress shows.
     bool AddCounts(size_t curve, const std::vector<int64_t>& counts)
     {
         const std::scoped_lock lock(mutex_);
-        const size_t first = curves_[curve].FirstPoint;
+        const Curve& c = curves_[curve];
         for (size_t i = 0; i < counts.size(); ++i)
-            counts_[first + i] += counts[i];
-        return --chunksLeft_[curve] == 0;
+            counts_[c.FirstPoint + i] += counts[i];
+        const auto chunks = static_cast<size_t>(c.Chunks);
+        const auto done = chunks - static_cast<size_t>(--chunksLeft_[curve]);
+        if (watch_ != nullptr)
+            watch_->PointsDone += done * c.Points / chunks - (done - 1) * c.Points / chunks;
+        return done == chunks;
     }
 
     void Complete(const Curve& curve)
@@ -158,8 +163,6 @@ private:
             result.Counter = counts_[i];
             Compare(result, settings_);
         }
-        if (watch_ != nullptr)
-            watch_->PointsDone += curve.Points;
     }
 
     const SweepSettings& settings_;

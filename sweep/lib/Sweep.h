@@ -47,6 +47,7 @@ struct SweepWatch {
     // Non-zero (the number of the signal that asked, say): every worker stops
     // after the chunk of trials in hand, and the results are incomplete.
     const std::atomic<int>* Stop = nullptr;
+    // Points done so far; a long curve's count in proportion to its chunks.
     std::atomic<size_t> PointsDone{0};
 
     bool Stopped() const { return Stop != nullptr && Stop->load() != 0; }

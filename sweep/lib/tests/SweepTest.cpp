@@ -118,7 +118,9 @@ TEST(Sweep, ACurveIsOneRunOfTrialsWhateverTheThreadsAndEachCountIsTheBenchsOwn)
     settings.Signal1 = 2;
     settings.Signal2 = 3;
     settings.Trials = 25000;
-    const std::vector<PointResult> two = RunSweep(settings, 2718u, 2);
+    SweepWatch watch;
+    const std::vector<PointResult> two = RunSweep(settings, 2718u, 2, &watch);
+    EXPECT_EQ(watch.PointsDone.load(), 24u); // counted chunk by chunk, in whole points
     const std::string csv = CsvText(settings, 2718u, two);
     EXPECT_EQ(CsvText(settings, 2718u, RunSweep(settings, 2718u, 1)), csv);
     EXPECT_EQ(CsvText(settings, 2718u, RunSweep(settings, 2718u, 7)), csv);
