@@ -152,9 +152,9 @@ std::string ReadFirstLine(std::string_view line, Journal& journal)
         return "journal format " + std::to_string(*version) + "; this program reads format "
             + std::to_string(FormatVersion);
     constexpr std::string_view seedMark = "; seed ";
-    line.remove_prefix(versionEnd);
-    if (!line.starts_with(seedMark))
+    if (versionEnd == std::string_view::npos || !line.substr(versionEnd).starts_with(seedMark))
         return "the first line names no seed";
+    line.remove_prefix(versionEnd);
     line.remove_prefix(seedMark.size());
     const std::optional<uint32_t> seed = ParsedNumber<uint32_t>(line.substr(0, line.find(';')));
     if (!seed)

@@ -171,6 +171,8 @@ TEST(JournalTest, WhatIsNoJournalIsRefusedNamingTheLine)
         {"experiment,switches,signal1\n", 1, "not a Detector Lab journal"},
         {with(0, "# detector-lab journal 2; seed 1; detector-lab 9.0"), 1, "journal format 2"},
         {with(0, "# detector-lab journal 1; seed -1; detector-lab 1.0.0"), 1, "seed"},
+        {with(0, "# detector-lab journal 1"), 1, "names no seed"},
+        {with(0, "# detector-lab journal 1;seed 1"), 1, "names no seed"},
         {with(0, "# detector-lab journal 1; seed 4294967296; detector-lab 1.0.0"), 1, "seed"},
         {lines[0] + '\n', 2, "ends before the column headings"},
         {with(1, "№,время"), 2, "column headings"},
