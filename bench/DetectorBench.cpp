@@ -49,10 +49,14 @@ constexpr int32_t MaxLaneSteps = MatchedFilter::MaxLength;
 
 } // namespace
 
-DetectorBench::DetectorBench() = default;
+DetectorBench::DetectorBench()
+    : DetectorBench(ClockSeed())
+{
+}
 
 DetectorBench::DetectorBench(uint32_t seed)
     : Noise(seed)
+    , seed_(seed)
 {
 }
 

@@ -21,6 +21,11 @@ public:
     DetectorBench();
     explicit DetectorBench(uint32_t seed);
 
+    // The seed the random source was built with: a bench built anew with it
+    // and given the same measurements in the same order publishes the same
+    // results.
+    uint32_t Seed() const { return seed_; }
+
     // Takes the shapes, gain and threshold, then runs the measurement the
     // switches choose and returns true; a configuration that is no exercise
     // publishes 0.0, 0, 0 and returns false.
@@ -71,6 +76,7 @@ private:
     void Publish(const MeasurementResult& result);
 
     ResultDisplay* display_ = nullptr;
+    uint32_t seed_;
 };
 
 // How many of `statistics` are strictly above `threshold`: the counter of

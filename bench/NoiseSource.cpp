@@ -4,14 +4,10 @@
 
 #include <ctime>
 
-namespace {
-
 uint32_t ClockSeed()
 {
     return static_cast<uint32_t>(std::time(nullptr));
 }
-
-} // namespace
 
 NoiseSource::NoiseSource()
     : NoiseSource(ClockSeed())

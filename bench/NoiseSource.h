@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+// The calendar clock in whole seconds, as a seed of the random source.
+uint32_t ClockSeed();
+
 // Gaussian noise of standard deviation Level, each sample built from 24
 // uniform draws of the random source.
 class NoiseSource {

@@ -237,6 +237,23 @@ TEST(DetectorBenchTest, ProceduresRunOnTheirOwnWithoutADisplay)
     EXPECT_EQ(bench.SquareSum.Value, 0.0);
 }
 
+// A bench knows its seed, the clock's too: a bench built anew with it and
+// given the same measurements publishes the same results.
+TEST(DetectorBenchTest, ABenchBuiltWithItsSeedReplaysIt)
+{
+    EXPECT_EQ(DetectorBench(4000000000u).Seed(), 4000000000u);
+    DetectorBench clockSeeded;
+    for (DetectorBench* original : {&Bench, &clockSeeded}) {
+        DetectorBench replay(original->Seed());
+        std::vector<MeasurementResult> published[2];
+        for (DetectorBench* bench : {original, &replay})
+            for (const MeasurementInputs& inputs : {Inputs(Detection, 3.0, 20.0), Inputs(NoisePower, 2.0)})
+                published[bench == &replay].push_back(Measure(*bench, inputs));
+        for (size_t i = 0; i < published[0].size(); ++i)
+            ExpectSameResult(published[1][i], published[0][i]);
+    }
+}
+
 TEST(DetectorBenchTest, TheProgramBenchServesTheFreeEntry)
 {
     RecordingDisplay display;

@@ -1,13 +1,11 @@
 #include "CommandLine.h"
 
+#include "FileName.h"
 #include "NumberText.h"
 #include "ValueList.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -125,29 +123,15 @@ std::string ReadThreads(std::string_view text, SweepSettings& settings)
     return {};
 }
 
-// The bytes of a name as a message shows them: \xff for any but printable ASCII.
-std::string Escaped(std::string_view text)
-{
-    std::string shown;
-    for (unsigned char c : text) {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "\\x%02x", c);
-        shown += c >= 0x20 && c < 0x7f ? std::string(1, static_cast<char>(c)) : hex;
-    }
-    return shown;
-}
-
 // A file the sweep will write: its folder must exist and it must not be one.
-// Its name must survive the way to Qt and back unchanged (UTF-8): '\xff.png'
-// would otherwise become '\xef\xbf\xbd.png' and write over another file.
+// Its name must be UTF-8, or it would write over another file.
 std::string CheckOutputFile(const std::string& path)
 {
     namespace fs = std::filesystem;
     if (path.empty())
         return "needs a file name";
-    const QByteArray bytes = QByteArray::fromStdString(path);
-    if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
-        return "the file name " + Quoted(Escaped(path)) + " is not UTF-8 text; choose a UTF-8 name";
+    if (std::string failure = NonUtf8NameError(path); !failure.empty())
+        return failure;
     std::error_code error;
     if (fs::is_directory(path, error))
         return Quoted(path) + " is a folder, not a file";
@@ -282,6 +266,11 @@ sets each count beside what theory predicts.
                       characteristic
   --help              show this text
 
+  --verify FILE.csv   replay a journal of the laboratory program on a bench
+                      of its own, built with the journal's seed, and say for
+                      each row whether it reproduces or what the bench gives
+                      instead; takes no other option
+
 VALUES is one number (1.5), a list (0.5,1,2) or a range START:STOP:STEP
 (0:100:1). Numbers are written with a decimal point.
 
@@ -290,6 +279,8 @@ nothing is written.
 
 Exit status: 0 done, 1 an output (a file or standard output) could not be
 written, 2 a bad option, 130 interrupted by Ctrl-C (143 by SIGTERM).
+With --verify: 0 every row reproduces, 1 a row does not, 2 the file is not
+a journal.
 )";
 }
 

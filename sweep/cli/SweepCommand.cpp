@@ -5,6 +5,7 @@
 #include "Sweep.h"
 #include "SweepPlot.h"
 #include "SweepReport.h"
+#include "VerifyCommand.h"
 #include "WholeFile.h"
 
 #include <QApplication>
@@ -73,6 +74,22 @@ std::string Print(std::ostream& out, const std::string& text)
     return std::string("cannot write standard output") + (error != 0 ? std::string(": ") + std::strerror(error) : "");
 }
 
+// detector-lab-sweep --verify FILE.csv
+int Verify(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+    const CommandContext& context)
+{
+    const Verification verification = VerifyJournal(arguments, context.Interruption);
+    if (!verification.Error.empty()) {
+        err << ProgramName << ": " << verification.Error << '\n';
+        return verification.Status;
+    }
+    const std::string failure = Print(out, verification.Report);
+    if (failure.empty())
+        return verification.Status;
+    err << ProgramName << ": " << failure << '\n';
+    return 1;
+}
+
 int Interrupted(std::ostream& err, int signal)
 {
     err << ProgramName << ": interrupted; no file written\n";
@@ -84,6 +101,8 @@ int Interrupted(std::ostream& err, int signal)
 int RunSweepCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
     const CommandContext& context)
 {
+    if (AsksToVerify(arguments))
+        return Verify(arguments, out, err, context);
     const CommandLine line = ParseCommandLine(arguments);
     if (!line.Error.empty()) {
         err << ProgramName << ": " << line.Error << '\n';

@@ -2,11 +2,10 @@
 
 #include "CurveTrials.h"
 #include "DetectorBench.h"
-#include "Theory.h"
+#include "TheoryComparison.h"
 
 #include <algorithm>
 #include <atomic>
-#include <cmath>
 #include <mutex>
 #include <thread>
 
@@ -42,24 +41,8 @@ uint64_t SplitMix64(uint64_t x)
 void Compare(PointResult& result, const SweepSettings& settings)
 {
     const SweepPoint& point = result.Point;
-    if (!CountsTrials(point.Kind)) {
-        const ReadingModel model = NoisePowerReading(settings.Signal1, point.Gain);
-        result.Observed = result.Reading;
-        const double half = Normal95 * model.StandardDeviation / std::sqrt(static_cast<double>(result.Trials));
-        result.Range = {result.Reading - half, result.Reading + half};
-        result.Theory = model.Expected;
-        result.ModelMean = model.Expected;
-        result.ModelSpread = model.StandardDeviation;
-    } else {
-        const StatisticModel model = DecisionStatistic(point.Kind, settings.Signal1, settings.Signal2, point.Gain);
-        result.Observed = static_cast<double>(result.Counter) / static_cast<double>(result.Trials);
-        result.Range = WilsonInterval95(result.Counter, result.Trials);
-        result.Theory = CrossingProbability(model, point.Threshold);
-        result.ModelMean = model.Mean;
-        result.ModelSpread = model.StandardDeviation;
-        result.TheoryApplies = ModelResolvesNoise(model);
-    }
-    result.Consistent = result.TheoryApplies && result.Range.Contains(result.Theory);
+    static_cast<Comparison&>(result) = CompareWithTheory(point.Kind, settings.Signal1, settings.Signal2, point.Gain,
+        point.Threshold, result.Trials, result.Counter, result.Reading);
 }
 
 // The points of one experiment at one gain, consecutive in the plan.
@@ -158,7 +141,8 @@ private:
     {
         for (size_t i = curve.FirstPoint; i < curve.FirstPoint + curve.Points; ++i) {
             PointResult& result = results_[i];
-            result = {plan_[i]};
+            result = PointResult{};
+            result.Point = plan_[i];
             result.Trials = settings_.Trials;
             result.Counter = counts_[i];
             Compare(result, settings_);
@@ -208,11 +192,11 @@ PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point, con
     Tally tally;
     for (int32_t run = 0; run < settings.Trials / TrialCount; ++run) {
         if (stop != nullptr && stop->load() != 0)
-            return {point};
+            return {{}, point};
         bench.RunMeasurement(inputs, tally);
     }
 
-    PointResult result{point};
+    PointResult result{{}, point};
     result.Trials = tally.Trials;
     result.Counter = tally.Counter;
     result.Reading = tally.ReadingSum / static_cast<double>(tally.Runs);

@@ -2,7 +2,7 @@
 
 #include "Experiment.h"
 #include "SweepSettings.h"
-#include "WilsonInterval.h"
+#include "TheoryComparison.h"
 
 #include <atomic>
 #include <cstdint>
@@ -21,25 +21,14 @@ struct SweepPoint {
     uint32_t Seed;     // the curve's
 };
 
-struct PointResult {
+// A point's results beside theory (the Comparison they make).
+struct PointResult : Comparison {
     SweepPoint Point;
     // What the bench published, summed over its runs of 1000 trials (a
     // noise-power point: its runs, and the mean of their readings).
     int64_t Trials = 0;
     int64_t Counter = 0;
     double Reading = 0.0;
-    // The frequency (or reading) with its 95% interval, and theory's value.
-    double Observed = 0.0;
-    Interval Range{0.0, 0.0};
-    double Theory = 0.0;
-    // The decision statistic's mean and standard deviation; for a reading,
-    // the expected reading and its spread from run to run.
-    double ModelMean = 0.0;
-    double ModelSpread = 0.0;
-    // False where the noise is too fine for doubles (ModelResolvesNoise):
-    // then there is no verdict.
-    bool TheoryApplies = true;
-    bool Consistent = false;
 };
 
 // How a caller follows a running sweep and stops it.

@@ -17,6 +17,10 @@ if [ -z "${DL_BENCH_DISPLAY_READY:-}" ]; then
   DL_BENCH_DISPLAY_READY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$runs"
 fi
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+# The measurements' journal goes to a folder of its own, not the user's.
+XDG_DATA_HOME=$(mktemp -d)
+export XDG_DATA_HOME
+trap 'rm -rf "$XDG_DATA_HOME"' EXIT
 export QT_LOGGING_RULES="qt.qpa.*=false"
 
 probe=$build/ui/benchmarks/window-probe

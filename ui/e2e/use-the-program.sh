@@ -3,13 +3,15 @@
 # splash and the main window, takes a screenshot, closes the splash with a
 # click, runs a measurement with a click on "Выполнить измерение", types a
 # gain out of range and clicks the same button (the correction message, then
-# the measurement), and ends the program through "Файл" / "Выход". Leaves
-# nothing running.
-#   use-the-program.sh <detector-lab executable> <folder for the screenshots>
+# the measurement), and ends the program through "Файл" / "Выход". Then the
+# journal kept in the data folder holds both measurements, and
+# detector-lab-sweep --verify reproduces them. Leaves nothing running.
+#   use-the-program.sh <detector-lab executable> <folder for the screenshots> <detector-lab-sweep executable>
 # Exit status 77 (skipped) when xvfb-run, xdotool or import is missing.
 set -uo pipefail
 program=$1
 shots=$2
+sweep=$3
 
 if [ -z "${DL_E2E_DISPLAY_READY:-}" ]; then
   for tool in xvfb-run xdotool import; do
@@ -43,9 +45,13 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# The journal goes to a data folder of the test's own, never the user's.
+XDG_DATA_HOME=$(mktemp -d)
+export XDG_DATA_HOME
+
 "$program" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
+trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$XDG_DATA_HOME"' EXIT
 
 # Prints the id of the program's visible window whose size is WxH (the
 # splash) or whose title starts as given (the main window).
@@ -127,6 +133,11 @@ for tries in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; don
 kill -0 "$pid" 2>/dev/null && fail "the program is still running after Файл / Выход"
 wait "$pid"
 status=$?
-trap - EXIT
+trap 'rm -rf "$XDG_DATA_HOME"' EXIT
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "ok: splash, main window, measurement and exit; screenshots in $shots"
+
+journals=("$XDG_DATA_HOME"/detector-lab/journal-*.csv)
+[ "${#journals[@]}" -eq 1 ] && [ -f "${journals[0]}" ] || fail "no journal kept in the data folder"
+[ "$(wc -l <"${journals[0]}")" -eq 4 ] || fail "the journal does not hold the two measurements"
+"$sweep" --verify "${journals[0]}" >"$XDG_DATA_HOME/verified" || { cat "$XDG_DATA_HOME/verified"; fail "the journal does not reproduce"; }
+echo "ok: splash, main window, measurement, exit and the journal; screenshots in $shots"

@@ -24,17 +24,38 @@ BitmapFileNameChooser& Chooser()
     return chooser;
 }
 
+CsvFileNameChooser& TableChooser()
+{
+    static CsvFileNameChooser chooser;
+    return chooser;
+}
+
 ReplaceFileQuestion& Question()
 {
     static ReplaceFileQuestion question;
     return question;
 }
 
-// The folder of the name last chosen in the dialog; it opens there next time.
-QString& LastFolder()
+// What a save dialog offers; `lastFolder` is the folder of the name last
+// chosen in a dialog of its kind: it opens there next time.
+struct SaveDialogKind {
+    const char* Suffix;
+    const char* Filter;
+    const char* InitialName;
+    bool Preview;
+    QString& LastFolder;
+};
+
+SaveDialogKind BitmapDialog()
 {
-    static QString folder;
-    return folder;
+    static QString lastFolder;
+    return {"bmp", "Bitmaps (*.bmp)", "Рисунок.bmp", true, lastFolder};
+}
+
+SaveDialogKind CsvDialog()
+{
+    static QString lastFolder;
+    return {"csv", "Таблицы CSV (*.csv)", "Журнал.csv", false, lastFolder};
 }
 
 void ShowPreview(QLabel* pane, const QString& path)
@@ -69,18 +90,19 @@ void AddPreviewPane(QFileDialog& dialog)
     QObject::connect(&dialog, &QFileDialog::currentChanged, pane, [pane](const QString& path) { ShowPreview(pane, path); });
 }
 
-std::optional<QString> RunSaveDialog(QWidget* owner)
+std::optional<QString> RunSaveDialog(QWidget* owner, const SaveDialogKind& kind)
 {
     QFileDialog dialog(owner);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    dialog.setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
-    if (QFileInfo(LastFolder()).isDir())
-        dialog.setDirectory(LastFolder());
-    dialog.selectFile(QStringLiteral("Рисунок.bmp"));
-    AddPreviewPane(dialog);
+    dialog.setDefaultSuffix(QString::fromUtf8(kind.Suffix));
+    dialog.setNameFilter(QString::fromUtf8(kind.Filter));
+    if (QFileInfo(kind.LastFolder).isDir())
+        dialog.setDirectory(kind.LastFolder);
+    dialog.selectFile(QString::fromUtf8(kind.InitialName));
+    if (kind.Preview)
+        AddPreviewPane(dialog);
     dialog.setSizeGripEnabled(false);
     dialog.setFixedSize(dialog.sizeHint());
     if (owner != nullptr)
@@ -90,7 +112,7 @@ std::optional<QString> RunSaveDialog(QWidget* owner)
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())
         return std::nullopt;
-    LastFolder() = QFileInfo(chosen.first()).absolutePath();
+    kind.LastFolder = QFileInfo(chosen.first()).absolutePath();
     return chosen.first();
 }
 
@@ -108,7 +130,12 @@ bool AskReplace(const QString& fileName)
 
 std::optional<QString> ChooseBitmapFileName(QWidget* owner)
 {
-    return Chooser() ? Chooser()(owner) : RunSaveDialog(owner);
+    return Chooser() ? Chooser()(owner) : RunSaveDialog(owner, BitmapDialog());
+}
+
+std::optional<QString> ChooseCsvFileName(QWidget* owner)
+{
+    return TableChooser() ? TableChooser()(owner) : RunSaveDialog(owner, CsvDialog());
 }
 
 bool ConfirmReplaceFile(const QString& fileName)
@@ -120,6 +147,13 @@ BitmapFileNameChooser SetBitmapFileNameChooser(BitmapFileNameChooser chooser)
 {
     BitmapFileNameChooser previous = std::move(Chooser());
     Chooser() = std::move(chooser);
+    return previous;
+}
+
+CsvFileNameChooser SetCsvFileNameChooser(CsvFileNameChooser chooser)
+{
+    CsvFileNameChooser previous = std::move(TableChooser());
+    TableChooser() = std::move(chooser);
     return previous;
 }
 

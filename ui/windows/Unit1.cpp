@@ -5,6 +5,8 @@
 #include "EmbeddedPictures.h"
 #include "GroupBox.h"
 #include "HelloUnit.h"
+#include "JournalUnit.h"
+#include "KeptJournal.h"
 #include "PictureClipboard.h"
 #include "PictureImage.h"
 #include "Panel.h"
@@ -112,6 +114,7 @@ QAction* NewSeparator(QMenu* menu, const char* name)
 TForm1::TForm1(QWidget* owner, DetectorBench& bench)
     : QMainWindow(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      Journal(new KeptJournal(bench.Seed(), this)),
       bench_(bench)
 {
     setObjectName("Form1");
@@ -229,6 +232,10 @@ void TForm1::BuildMenus()
     N6 = NewMenuItem(N2, "N6", switchesGlyph, QStringLiteral("Положение ключей"));
     N7 = NewMenuItem(N2, "N7", signalsGlyph, QStringLiteral("Сигналы"));
     N8 = NewMenuItem(N2, "N8", measureGlyph, QStringLiteral("Выполнить измерение"));
+    JournalMenu = MainMenu1->addMenu(QStringLiteral("Журнал"));
+    JournalMenu->setObjectName("JournalMenu");
+    JournalItem = JournalMenu->addAction(QStringLiteral("Журнал измерений"));
+    JournalItem->setObjectName("JournalItem");
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
@@ -252,6 +259,7 @@ void TForm1::BuildMenus()
         connect(item, &QAction::triggered, this, &TForm1::Button2Click);
     for (QAction* item : {N8, N14})
         connect(item, &QAction::triggered, this, &TForm1::Button3Click);
+    connect(JournalItem, &QAction::triggered, this, &TForm1::JournalItemClick);
 }
 
 // Not resizable: the designed client area plus the menu bar, except while
@@ -325,12 +333,16 @@ void TForm1::Button3Click()
     inputs.Switches = Form2->Switches();
     const bool measured = bench_.RunMeasurement(inputs, *this);
     SetScreenCursor(crDefault);
+    // Kept before any message waits for the student: a program ended then
+    // has lost no row.
+    Journal->Record(inputs, published_);
     if (!measured)
         ShowPlainMessage(RefusalMessage);
 }
 
 void TForm1::PublishResult(double registerReading, int32_t trials, int32_t counter)
 {
+    published_ = {registerReading, trials, counter};
     StaticText1->setText(FloatToText(2, registerReading));
     StaticText2->setText(QString::number(trials));
     StaticText3->setText(QString::number(counter));
@@ -361,6 +373,15 @@ void TForm1::EditFloat1Exit()
 void TForm1::EditFloat2Exit()
 {
     EditFloat2->GetModify();
+}
+
+void TForm1::JournalItemClick()
+{
+    if (JournalForm == nullptr)
+        JournalForm = new TJournalForm(*Journal, this);
+    JournalForm->show();
+    JournalForm->raise();
+    JournalForm->activateWindow();
 }
 
 TImage* TForm1::SchemeImage(const SwitchConfiguration& switches) const

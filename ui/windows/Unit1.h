@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+class KeptJournal;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -15,6 +16,7 @@ class QMenuBar;
 class QPushButton;
 class TEditFloat;
 class TImage;
+class TJournalForm;
 
 // The main window: the bench's schematic for the current switch positions,
 // the commands that open the two dialogs and run a measurement, the gain K
@@ -42,6 +44,8 @@ public:
     void N5Click();
     void EditFloat1Exit();
     void EditFloat2Exit();
+    // Shows the journal window, created at the first call.
+    void JournalItemClick();
 
     void PublishResult(double registerReading, int32_t trials, int32_t counter) override;
 
@@ -88,6 +92,13 @@ public:
     QAction* N13;
     QAction* N14;
 
+    // The menu to the right of the bench's own: the session's journal.
+    QMenu* JournalMenu;
+    QAction* JournalItem;
+    // Every measurement of the session, kept in the user's data folder.
+    KeptJournal* Journal;
+    TJournalForm* JournalForm = nullptr;
+
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -100,6 +111,8 @@ private:
     void FixDesignedSize();
 
     DetectorBench& bench_;
+    // What the last measurement published, for the journal.
+    MeasurementResult published_;
 };
 
 extern TForm1* Form1;

@@ -48,6 +48,15 @@ echo other >"$folder/$(printf '\xef\xbf\xbd').png"
 expect 2 --seed 1 --csv "$folder/$(printf '\xff').png" --plot "$folder/$(printf '\xfe').png"
 [ "$(cat "$folder/$(printf '\xef\xbf\xbd').png")" = other ] || fail "a non-UTF-8 name wrote over another file"
 
+# --verify: what is no journal gets one line and status 2 (VerifyCommandTest
+# checks journals themselves).
+expect 2 --verify "$folder/$(printf '\xff').csv"
+expect 2 --verify "$folder/none.csv"
+expect 2 --verify "$folder/table.csv" --seed 1
+"$sweep" --seed 5 --csv - >"$folder/sweep.csv" 2>/dev/null
+expect 2 --verify "$folder/sweep.csv"
+grep -q "line 1: not a Detector Lab journal" "$folder/err" || { fail "a sweep's CSV taken for a journal"; cat "$folder/err"; }
+
 # Standard output that fails: a full device, a closed descriptor.
 "$sweep" --seed 1 --csv - >/dev/full 2>"$folder/err"
 [ $? -eq 1 ] && [ "$(cat "$folder/err")" = "$(printf 'seed 1\ndetector-lab-sweep: cannot write standard output: No space left on device')" ] \

@@ -80,7 +80,7 @@ void DrawPicture(benchmark::State& state)
         const double gain = 0.01 * static_cast<double>(i + 1);
         settings.Gains.push_back(gain);
         for (double threshold : settings.Thresholds) {
-            PointResult r{{Experiment::Detection, results.size(), gain, threshold, 0u}};
+            PointResult r{{}, {Experiment::Detection, results.size(), gain, threshold, 0u}};
             r.Observed = threshold > 0.0 ? 0.5 : 1.0;
             r.Range = {r.Observed - 0.03, r.Observed};
             results.push_back(r);

@@ -1,0 +1,113 @@
+#include "JournalCsv.h"
+#include "SweepCommand.h"
+#include "TestFolder.h"
+#include "TestSession.h"
+#include "VerifyCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace sweep;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome Sweep(const std::vector<std::string>& arguments)
+{
+    std::ostringstream out, err;
+    const int status = RunSweepCommand(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+class VerifyCommand : public TestFolder {
+protected:
+    std::string Write(const std::string& name, const std::string& text) const
+    {
+        std::ofstream(File(name), std::ios::binary) << text;
+        return File(name);
+    }
+
+    std::string SessionFile() const { return Write("session.csv", journal::JournalCsvText(journal::test::Session())); }
+};
+
+} // namespace
+
+TEST_F(VerifyCommand, ARealSessionReproducesRowByRow)
+{
+    const std::string path = SessionFile();
+    for (const std::vector<std::string>& arguments :
+        std::vector<std::vector<std::string>>{{"--verify", path}, {"--verify=" + path}}) {
+        const Outcome run = Sweep(arguments);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        std::string expected = "journal " + path + ": seed 3735928559, 8 rows, replayed on a bench of its own\n";
+        for (int row = 1; row <= 8; ++row)
+            expected += "row " + std::to_string(row) + " (line " + std::to_string(row + 2) + "): reproduces\n";
+        EXPECT_EQ(run.out, expected + "every row reproduces\n");
+    }
+}
+
+TEST_F(VerifyCommand, ATamperedRowSaysWhatTheBenchGives)
+{
+    std::string text = journal::JournalCsvText(journal::test::Session());
+    const journal::Cells third = journal::RowCells(journal::test::Session().Rows[2]);
+    const std::string counter = "," + third[journal::column::Counter] + ",";
+    const size_t at = text.find(counter, text.find("\n3,"));
+    text.replace(at, counter.size(), ",1,");
+    const Outcome run = Sweep({"--verify", Write("tampered.csv", text)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find("\nrow 3 (line 5): differs: counter 1 in the file, the bench gives "
+                  + third[journal::column::Counter] + "\n"),
+        std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("row 4 (line 6): reproduces"), std::string::npos);
+    EXPECT_NE(run.out.find("\n7 of 8 rows reproduce\n"), std::string::npos);
+}
+
+TEST_F(VerifyCommand, WhatIsNoJournalGetsOneLineAndStatus2)
+{
+    const std::string session = SessionFile();
+    std::filesystem::create_directory(File("folder.csv"));
+    std::filesystem::resize_file(Write("huge.csv", "x"), MaxJournalBytes + 1);
+    const std::string cut = Write("cut.csv", journal::JournalCsvText(journal::test::Session()) + "9,2026");
+    struct Case {
+        std::vector<std::string> Arguments;
+        std::string Error;
+    };
+    const std::vector<Case> cases{
+        {{"--verify", Write("sweep.csv", "experiment,switches\n")}, File("sweep.csv") + " line 1: not a Detector Lab journal"},
+        {{"--verify", cut}, cut + " line 11: the line has no line break"},
+        {{"--verify", File("none.csv")}, "cannot read " + File("none.csv") + ": No such file or directory"},
+        {{"--verify", File("folder.csv")}, "'" + File("folder.csv") + "' is a folder, not a journal"},
+        {{"--verify", File("huge.csv")}, File("huge.csv") + " is larger than 64 MiB"},
+        {{"--verify", File("\xff.csv")}, "--verify: the file name '" + File("\\xff.csv") + "' is not UTF-8 text"},
+        {{"--verify"}, "--verify needs a value"},
+        {{"--verify", ""}, "--verify needs a file name"},
+        {{"--verify", session, "--seed", "1"}, "--verify takes one journal file and no other option"},
+        {{"--seed", "1", "--verify=" + session}, "--verify takes one journal file and no other option"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = Sweep(c.Arguments);
+        EXPECT_EQ(run.status, 2) << c.Error;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("detector-lab-sweep: " + c.Error, 0), 0u) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+TEST_F(VerifyCommand, AnInterruptionEndsTheReplay)
+{
+    const std::atomic<int> interrupted{2};
+    const Verification verification = VerifyJournal({"--verify", SessionFile()}, &interrupted);
+    EXPECT_EQ(verification.Status, 130);
+    EXPECT_EQ(verification.Error, "interrupted; 0 of 8 rows replayed");
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "JournalCsv.h"
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace journal {
+
+// What replaying one row of a journal found.
+struct RowCheck {
+    size_t Line = 0;         // the row's line in the file
+    bool Reproduces = false;
+    std::string Difference;  // what the bench gives instead; empty when it reproduces
+};
+
+// Replays a journal on a bench of its own, built with the journal's seed:
+// every row in the file's order, refused ones too, with its settings. A row
+// reproduces when it stands at its number's place, the bench publishes its
+// reading (to the bit), trials and counter, and the exercise, frequency,
+// interval, theory and verdict read as the bench's result gives them. A row
+// whose K or H is not finite (the fields refuse such values) does not
+// reproduce, and is not run. Once `stop` is non-zero the replay ends after
+// the row in hand, with the checks of the rows replayed.
+std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, const std::atomic<int>* stop = nullptr);
+
+} // namespace journal

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+class JournalTableModel;
+class KeptJournal;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+// The window "Журнал измерений": the session's measurements in a table,
+// where new rows appear as they are measured, the file the journal is kept
+// in, and the commands to save it as CSV and to copy it for a spreadsheet.
+// Not modal: the student measures on while it is open.
+class TJournalForm : public QWidget {
+    Q_OBJECT
+
+public:
+    TJournalForm(const KeptJournal& journal, QWidget* owner);
+
+    // Saves the journal as a CSV file under a name the save dialog asks for;
+    // a file that cannot be written gets a message.
+    void SaveAsCsvClick();
+    // Puts the selected rows, or every row when none is selected, on the
+    // clipboard: tab-separated lines under the headings.
+    void CopyClick();
+
+    QTableView* Table;
+    QLabel* FileLabel;
+    QLineEdit* FilePath;
+    QPushButton* SaveButton;
+    QPushButton* CopyButton;
+    QPushButton* CloseButton;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowKeptState();
+    std::vector<int> RowsToCopy() const;
+
+    const KeptJournal& journal_;
+    JournalTableModel* model_;
+    bool placed_ = false;
+};
