@@ -5,6 +5,7 @@
 #include "EmbeddedPictures.h"
 #include "GroupBox.h"
 #include "HelloUnit.h"
+#include "HelpMenu.h"
 #include "PictureClipboard.h"
 #include "PictureImage.h"
 #include "Panel.h"
@@ -227,6 +228,9 @@ void TForm1::BuildMenus()
     N6 = NewMenuItem(N2, "N6", switchesGlyph, QStringLiteral("Положение ключей"));
     N7 = NewMenuItem(N2, "N7", signalsGlyph, QStringLiteral("Сигналы"));
     N8 = NewMenuItem(N2, "N8", measureGlyph, QStringLiteral("Выполнить измерение"));
+    // «Справка» keeps itself the rightmost menu: menus added to the bar later
+    // land between «Лабораторная установка» and it.
+    AddHelpMenu(this);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
