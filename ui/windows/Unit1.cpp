@@ -5,6 +5,7 @@
 #include "EmbeddedPictures.h"
 #include "GroupBox.h"
 #include "HelloUnit.h"
+#include "HelpMenu.h"
 #include "JournalUnit.h"
 #include "KeptJournal.h"
 #include "PictureClipboard.h"
@@ -236,6 +237,9 @@ void TForm1::BuildMenus()
     JournalMenu->setObjectName("JournalMenu");
     JournalItem = JournalMenu->addAction(QStringLiteral("Журнал измерений"));
     JournalItem->setObjectName("JournalItem");
+    // «Справка» keeps itself the rightmost menu: menus added to the bar later
+    // land between «Лабораторная установка» and it.
+    AddHelpMenu(this);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
