@@ -89,6 +89,14 @@ double StopToReady(TCharacteristicsForm& form, int afterMilliseconds)
     return Milliseconds(clock);
 }
 
+void Ask(TCharacteristicsForm& form, TCharacteristicsForm::Drawing drawing, double from, double to, double step)
+{
+    form.DrawingChoice->setCurrentIndex(static_cast<int>(drawing));
+    form.FromField->SetVal(from);
+    form.ToField->SetVal(to);
+    form.StepField->SetVal(step);
+}
+
 double ChunkCost(sweep::Experiment experiment)
 {
     sweep::SweepSettings settings;
@@ -115,10 +123,7 @@ int main(int argc, char** argv)
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
-    form.DrawingChoice->setCurrentIndex(static_cast<int>(TCharacteristicsForm::Drawing::DetectionCharacteristic));
-    form.FromField->SetVal(0.0);
-    form.ToField->SetVal(100.0);
-    form.StepField->SetVal(1.0);
+    Ask(form, TCharacteristicsForm::Drawing::DetectionCharacteristic, 0.0, 100.0, 1.0);
 
     std::printf("compute path %s, %u threads\n", PathName(FastestComputePath()).data(),
         std::max(1u, std::thread::hardware_concurrency()));
@@ -132,26 +137,17 @@ int main(int argc, char** argv)
         times[times.size() / 2], times.back());
 
     form.TrialsChoice->setCurrentIndex(TrialsOf1000000);
-    form.DrawingChoice->setCurrentIndex(static_cast<int>(TCharacteristicsForm::Drawing::DistinctionCharacteristic));
-    form.FromField->SetVal(-150.0);
-    form.ToField->SetVal(150.0);
-    form.StepField->SetVal(3.0);
+    Ask(form, TCharacteristicsForm::Drawing::DistinctionCharacteristic, -150.0, 150.0, 3.0);
     const ProgressFigures distinction = FollowProgress(form);
     std::printf("distinction characteristic, 101 thresholds x 10^6 trials: run %.0f ms, progress bar moved %d "
                 "times, longest wait %.0f ms\n",
         distinction.Run, distinction.Moves, distinction.LongestWait);
-    form.DrawingChoice->setCurrentIndex(static_cast<int>(TCharacteristicsForm::Drawing::NoisePowerAgainstGain));
-    form.FromField->SetVal(0.1);
-    form.ToField->SetVal(10.0);
-    form.StepField->SetVal(0.1);
+    Ask(form, TCharacteristicsForm::Drawing::NoisePowerAgainstGain, 0.1, 10.0, 0.1);
     const ProgressFigures noisePower = FollowProgress(form);
     std::printf("noise power against K, 100 gains x 1000 readings: run %.0f ms, progress bar moved %d times, "
                 "longest wait %.0f ms (target <= 200 ms on a run over 1 s)\n",
         noisePower.Run, noisePower.Moves, noisePower.LongestWait);
-    form.DrawingChoice->setCurrentIndex(static_cast<int>(TCharacteristicsForm::Drawing::DistinctionCharacteristic));
-    form.FromField->SetVal(-150.0);
-    form.ToField->SetVal(150.0);
-    form.StepField->SetVal(3.0);
+    Ask(form, TCharacteristicsForm::Drawing::DistinctionCharacteristic, -150.0, 150.0, 3.0);
 
     std::vector<double> stops;
     for (int run = 0; run < repetitions; ++run)

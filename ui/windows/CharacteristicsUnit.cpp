@@ -56,7 +56,7 @@ constexpr int DefaultTrialChoice = 2;
 // The table's headings, one for each column of the sweep's CSV.
 const char* const Headings[] = {"эксперимент", "ключи", "сигнал 1", "сигнал 2", "K", "H, мВ", "испытаний",
     "счётчик", "замер, мВ*мВ", "частота (замер)", "нижняя граница 95 %", "верхняя граница 95 %", "теория",
-    "среднее статистики", "СКО статистики", "согласие", "seed", "seed кривой"};
+    "среднее статистики", "СКО статистики", "согласие", "начальное число", "начальное число кривой"};
 constexpr int ExperimentColumn = 0;
 constexpr int VerdictColumn = 15;
 
@@ -183,7 +183,7 @@ void TCharacteristicsForm::BuildControls()
 
     SeedField = new QLineEdit(this);
     SeedField->setObjectName("SeedField");
-    SeedField->setAccessibleName(QStringLiteral("Начальное число (seed)"));
+    SeedField->setAccessibleName(QStringLiteral("Начальное число"));
     SeedField->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), SeedField));
     NewSeedButton = NewButton("NewSeedButton", QStringLiteral("Новое"), this);
     NewSeedButton->setAccessibleName(QStringLiteral("Новое начальное число"));
@@ -209,6 +209,8 @@ void TCharacteristicsForm::BuildControls()
     PointLabel = new QLabel(QStringLiteral("Наведите мышь на точку рисунка, чтобы увидеть её значения."), this);
     PointLabel->setObjectName("PointLabel");
     PointLabel->setWordWrap(true);
+    // Two lines always, so that the picture keeps its size as the mouse moves.
+    PointLabel->setFixedHeight(2 * PointLabel->fontMetrics().lineSpacing() + 4);
     Table = new QTableWidget(0, static_cast<int>(std::size(Headings)), this);
     Table->setObjectName("ResultTable");
     Table->setAccessibleName(QStringLiteral("Таблица результатов"));
@@ -240,7 +242,7 @@ void TCharacteristicsForm::BuildControls()
     auto* seedRow = new QHBoxLayout;
     seedRow->addWidget(SeedField, 1);
     seedRow->addWidget(NewSeedButton);
-    auto* seedLabel = new QLabel(QStringLiteral("S&eed:"), this);
+    auto* seedLabel = new QLabel(QStringLiteral("&Начальное число:"), this);
     seedLabel->setBuddy(SeedField);
     form->addRow(seedLabel, seedRow);
 
@@ -337,7 +339,7 @@ std::optional<uint32_t> TCharacteristicsForm::SeedFromField()
     bool number = false;
     const qulonglong seed = SeedField->text().toULongLong(&number);
     if (!number || seed > UINT32_MAX) {
-        ShowPlainMessage(QStringLiteral("Начальное число (seed) должно быть целым числом от 0 до 4294967295."));
+        ShowPlainMessage(QStringLiteral("Начальное число должно быть целым числом от 0 до 4294967295."));
         return std::nullopt;
     }
     return static_cast<uint32_t>(seed);

@@ -7,9 +7,9 @@
 
 namespace {
 
-// How far from a point's centre, in the picture's own pixels, the mouse
-// still shows it: a little beyond the marker's radius.
-constexpr double ReachInPicture = 8.0;
+// How far from a point's centre, in the screen's pixels, the mouse still
+// shows it.
+constexpr double Reach = 8.0;
 
 } // namespace
 
@@ -39,12 +39,13 @@ int SweepPlotView::MarkAt(QPoint viewportPlace) const
 {
     if (!plot_)
         return -1;
-    const QPointF place = mapToScene(viewportPlace);
+    const QPointF place(viewportPlace);
+    const QTransform toViewport = viewportTransform();
     const std::vector<sweep::PlotMark>& marks = plot_->Marks();
     int nearest = -1;
-    double nearestDistance = ReachInPicture * ReachInPicture;
+    double nearestDistance = Reach * Reach;
     for (size_t i = 0; i < marks.size(); ++i) {
-        const QPointF d = marks[i].At - place;
+        const QPointF d = toViewport.map(marks[i].At) - place;
         const double distance = QPointF::dotProduct(d, d);
         if (distance <= nearestDistance) {
             nearest = static_cast<int>(i);

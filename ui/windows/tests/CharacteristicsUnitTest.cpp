@@ -27,8 +27,6 @@ namespace {
 using Drawing = TCharacteristicsForm::Drawing;
 using sweep::Experiment;
 
-// Long enough to be stopped on its way on any machine: two curves of a
-// million trials each.
 constexpr int MillionTrials = 3;
 
 TCharacteristicsForm* OpenWindow(const LabWindows& lab)
@@ -47,6 +45,15 @@ void Set(TCharacteristicsForm& form, Drawing drawing, int event, double gain, do
     form.StepField->SetVal(step);
     form.TrialsChoice->setCurrentIndex(0);
     form.SeedField->setText(QStringLiteral("2026"));
+}
+
+// A run long enough to be stopped on its way on any machine: two curves of
+// a million trials each.
+void StartLongRun(TCharacteristicsForm& form)
+{
+    Set(form, Drawing::DetectionCharacteristic, 0, 6.0, 0, 100, 1);
+    form.TrialsChoice->setCurrentIndex(MillionTrials);
+    QTest::mouseClick(form.BuildButton, Qt::LeftButton);
 }
 
 bool Build(TCharacteristicsForm& form)
@@ -181,9 +188,9 @@ private slots:
                                    << "В диапазоне должно быть не меньше двух значений.\n"
                                       "Уменьшите шаг или расширьте диапазон.";
         QTest::newRow("seed beyond 32 bits") << QList<double>{0, 10, 1} << "4294967296"
-                                             << "Начальное число (seed) должно быть целым числом от 0 до 4294967295.";
+                                             << "Начальное число должно быть целым числом от 0 до 4294967295.";
         QTest::newRow("no seed") << QList<double>{0, 10, 1} << ""
-                                 << "Начальное число (seed) должно быть целым числом от 0 до 4294967295.";
+                                 << "Начальное число должно быть целым числом от 0 до 4294967295.";
     }
 
     void badFieldsAreRefused()
@@ -208,10 +215,8 @@ private slots:
         QTemporaryDir folder;
         LabWindows lab;
         TCharacteristicsForm& form = *OpenWindow(lab);
-        Set(form, Drawing::DetectionCharacteristic, 0, 6.0, 0, 100, 1);
-        form.TrialsChoice->setCurrentIndex(MillionTrials);
         QSignalSpy ended(&form, &TCharacteristicsForm::RunEnded);
-        QTest::mouseClick(form.BuildButton, Qt::LeftButton);
+        StartLongRun(form);
         QVERIFY(form.Running());
         QTest::mouseClick(form.StopButton, Qt::LeftButton);
         QVERIFY(ended.wait(5000));
@@ -236,10 +241,8 @@ private slots:
     {
         LabWindows lab;
         TCharacteristicsForm& form = *OpenWindow(lab);
-        Set(form, Drawing::DetectionCharacteristic, 0, 6.0, 0, 100, 1);
-        form.TrialsChoice->setCurrentIndex(MillionTrials);
         QSignalSpy ended(&form, &TCharacteristicsForm::RunEnded);
-        QTest::mouseClick(form.BuildButton, Qt::LeftButton);
+        StartLongRun(form);
         form.close();
         QVERIFY(ended.wait(5000));
         QCOMPARE(ended.first().first().toBool(), false);
