@@ -9,6 +9,7 @@
 #include "SweepPlotView.h"
 #include "SweepReport.h"
 #include "SweepRun.h"
+#include "SweepTable.h"
 #include "ValueRange.h"
 #include "WholeFile.h"
 #include "WindowFonts.h"
@@ -21,7 +22,6 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,13 +53,6 @@ constexpr double RangeLimit = 1000.0;
 constexpr int32_t TrialChoices[] = {1000, 10000, 100000, 1000000};
 constexpr int DefaultTrialChoice = 2;
 
-// The table's headings, one for each column of the sweep's CSV.
-const char* const Headings[] = {"эксперимент", "ключи", "сигнал 1", "сигнал 2", "K", "H, мВ", "испытаний",
-    "счётчик", "замер, мВ*мВ", "частота (замер)", "нижняя граница 95 %", "верхняя граница 95 %", "теория",
-    "среднее статистики", "СКО статистики", "согласие", "начальное число", "начальное число кривой"};
-constexpr int ExperimentColumn = 0;
-constexpr int VerdictColumn = 15;
-
 QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
@@ -82,17 +75,6 @@ TEditFloat* NewField(const char* name, const QString& accessibleName, double min
     return field;
 }
 
-QString Russian(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A number of the CSV as the window shows numbers: with a decimal comma.
-QString Shown(const std::string& cell)
-{
-    return QString::fromStdString(cell).replace('.', ',');
-}
-
 QString Decimal(double value, int decimals)
 {
     return QString::fromStdString(FixedText(value, decimals)).replace('.', ',');
@@ -103,20 +85,10 @@ QString ResultText(const sweep::PointResult& r)
 {
     const bool counts = CountsTrials(r.Point.Kind);
     const int decimals = counts ? 4 : 2;
-    QString text = Russian(sweep::Describe(r.Point.Kind).RussianName) + ": " + Decimal(r.Observed, decimals)
+    QString text = RussianText(sweep::Describe(r.Point.Kind).RussianName) + ": " + Decimal(r.Observed, decimals)
         + (counts ? "" : " мВ*мВ") + " (95 %: " + Decimal(r.Range.Low, decimals) + QChar(0x2026)
         + Decimal(r.Range.High, decimals) + "), теория ";
     return text + (r.TheoryApplies ? Decimal(r.Theory, decimals) : QStringLiteral("не определена"));
-}
-
-std::vector<std::string> CsvCells(const std::string& line)
-{
-    std::vector<std::string> cells;
-    size_t start = 0;
-    for (size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1)
-        cells.push_back(line.substr(start, comma - start));
-    cells.push_back(line.substr(start));
-    return cells;
 }
 
 } // namespace
@@ -156,7 +128,7 @@ void TCharacteristicsForm::BuildControls()
     EventChoice->setAccessibleName(QStringLiteral("Событие"));
     for (Experiment e : sweep::AllExperiments)
         if (CountsTrials(e))
-            EventChoice->addItem(Russian(sweep::Describe(e).RussianName), static_cast<int>(e));
+            EventChoice->addItem(RussianText(sweep::Describe(e).RussianName), static_cast<int>(e));
 
     Signal1Shape = new QSpinBox(this);
     Signal2Shape = new QSpinBox(this);
@@ -211,15 +183,9 @@ void TCharacteristicsForm::BuildControls()
     PointLabel->setWordWrap(true);
     // Two lines always, so that the picture keeps its size as the mouse moves.
     PointLabel->setFixedHeight(2 * PointLabel->fontMetrics().lineSpacing() + 4);
-    Table = new QTableWidget(0, static_cast<int>(std::size(Headings)), this);
+    Table = NewSweepTable(this);
     Table->setObjectName("ResultTable");
     Table->setAccessibleName(QStringLiteral("Таблица результатов"));
-    for (int c = 0; c < Table->columnCount(); ++c)
-        Table->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(Headings[c])));
-    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table->setTabKeyNavigation(false);
-    Table->verticalHeader()->hide();
-    Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
 
     auto* form = new QFormLayout;
     const auto addRow = [form, this](const QString& text, QWidget* field) {
@@ -471,43 +437,12 @@ void TCharacteristicsForm::RunFinished(bool complete)
 void TCharacteristicsForm::ShowResults()
 {
     PlotView->SetPlot(std::make_unique<sweep::Plot>(shownSettings_, shownSeed_, shown_));
-    FillTable();
+    ShowSweepCsv(*Table, ShownCsv());
 }
 
 std::string TCharacteristicsForm::ShownCsv() const
 {
     return shown_.empty() ? std::string() : sweep::CsvText(shownSettings_, shownSeed_, shown_);
-}
-
-// The rows of the sweep's own CSV, numbers with a decimal comma; each cell
-// keeps the CSV's text under Qt::UserRole.
-void TCharacteristicsForm::FillTable()
-{
-    const std::string csv = ShownCsv();
-    std::vector<std::vector<std::string>> rows;
-    size_t start = csv.find('\n') + 1; // past the header
-    for (size_t end; (end = csv.find('\n', start)) != std::string::npos; start = end + 1)
-        rows.push_back(CsvCells(csv.substr(start, end - start)));
-    Table->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < Table->rowCount(); ++r) {
-        const std::vector<std::string>& cells = rows[static_cast<size_t>(r)];
-        for (int c = 0; c < Table->columnCount() && c < static_cast<int>(cells.size()); ++c) {
-            const std::string& cell = cells[static_cast<size_t>(c)];
-            QString text = Shown(cell);
-            if (c == ExperimentColumn) {
-                if (const std::optional<Experiment> e = sweep::ExperimentNamed(cell))
-                    text = Russian(sweep::Describe(*e).RussianName);
-            } else if (c == VerdictColumn) {
-                text = cell == "yes" ? QStringLiteral("да") : cell == "no" ? QStringLiteral("нет") : QStringLiteral("н/д");
-            }
-            auto* item = new QTableWidgetItem(text);
-            item->setData(Qt::UserRole, QString::fromStdString(cell));
-            if (c != ExperimentColumn)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            Table->setItem(r, c, item);
-        }
-    }
-    Table->resizeColumnsToContents();
 }
 
 void TCharacteristicsForm::ShowMark(int mark)
@@ -519,9 +454,9 @@ void TCharacteristicsForm::ShowMark(int mark)
     }
     const sweep::PlotMark& m = plot->Marks()[static_cast<size_t>(mark)];
     const sweep::PointResult& r = shown_[m.Result];
-    QString text = QStringLiteral("K = ") + Shown(ShortestText(r.Point.Gain));
+    QString text = QStringLiteral("K = ") + WithDecimalComma(ShortestText(r.Point.Gain));
     if (CountsTrials(r.Point.Kind))
-        text += QStringLiteral(", H = ") + Shown(ShortestText(r.Point.Threshold)) + QStringLiteral(" мВ");
+        text += QStringLiteral(", H = ") + WithDecimalComma(ShortestText(r.Point.Threshold)) + QStringLiteral(" мВ");
     text += QStringLiteral(" — ") + ResultText(r);
     if (m.Across)
         text += QStringLiteral("; ") + ResultText(shown_[*m.Across]);

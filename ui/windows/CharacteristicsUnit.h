@@ -108,7 +108,6 @@ private:
     void ShowProgress();
     void RunFinished(bool complete);
     void ShowResults();
-    void FillTable();
     void ShowMark(int mark);
     void EnableCommands();
     Drawing CurrentDrawing() const;
