@@ -122,7 +122,6 @@ xdotool mousemove $((X + 20)) $((Y + menu_height / 2)) click 1
 sleep 0.3
 xdotool key Right Right Right Up Return
 analysis=$(wait_for_window "Характеристики") || fail "no window «Характеристики» from the menu «Анализ»"
-for tries in $(seq 50); do [ "$(xdotool getactivewindow 2>/dev/null)" = "$analysis" ] && break; sleep 0.1; done
 sleep 0.3
 eval "$(xdotool getwindowgeometry --shell "$analysis")"
 # The window opens with the focus on its first field, what to draw; from
@@ -131,9 +130,9 @@ xdotool key Tab Tab Tab ctrl+a type 6
 xdotool key Tab Tab ctrl+a minus type 100
 xdotool key Tab ctrl+a type 150
 xdotool key Tab ctrl+a type 2.5
-xdotool key Tab Home Tab Tab Tab space
 picture="300x300+$((X + WIDTH - 400))+$((Y + 100))"
 blank_picture=$(region_sum "$picture")
+xdotool key Tab Home Tab Tab Tab space
 region_changes "$picture" "$blank_picture" || fail "no picture drawn in «Характеристики»"
 sleep 0.5
 import -window root "$shots/characteristics.png"

@@ -116,6 +116,18 @@ private slots:
         QCOMPARE(QList<int>({form->Signal1Shape->value(), form->Signal2Shape->value()}), QList<int>({2, 1}));
     }
 
+    // All its controls keep room on a screen of 800 x 600, title bar and
+    // frame counted; on 1024 x 768 it opens at its designed size, wholly on
+    // the screen.
+    void fitsTheStudentsScreens()
+    {
+        LabWindows lab;
+        TCharacteristicsForm& form = *OpenWindow(lab);
+        QVERIFY(form.minimumSizeHint().width() <= 800 - 20);
+        QVERIFY(form.minimumSizeHint().height() <= 600 - 40);
+        QCOMPARE(form.size(), QSize(1000, 700));
+    }
+
     // Built through the window on its worker threads, each drawing's table is
     // the sweep library's CSV for the same settings and seed on one thread,
     // and what detector-lab-sweep prints for the same options.
