@@ -47,6 +47,7 @@ using sweep::Experiment;
 constexpr QSize DesignedSize(1000, 700);
 // How often the progress bar and the time left are brought up to date.
 constexpr int ProgressMilliseconds = 100;
+constexpr int ProgressSteps = 1000;
 // A picture and a table that stay readable and quick to draw.
 constexpr size_t MaxRangeValues = 1001;
 constexpr double RangeLimit = 1000.0;
@@ -165,7 +166,7 @@ void TCharacteristicsForm::BuildControls()
     Progress = new QProgressBar(this);
     Progress->setObjectName("Progress");
     Progress->setAccessibleName(QStringLiteral("Ход построения"));
-    Progress->setRange(0, 1);
+    Progress->setRange(0, ProgressSteps);
     Progress->setValue(0);
     StatusLabel = new QLabel(this);
     StatusLabel->setObjectName("StatusLabel");
@@ -372,7 +373,6 @@ void TCharacteristicsForm::BuildClick()
         return;
     runSettings_ = *settings;
     runSeed_ = *seed;
-    Progress->setRange(0, static_cast<int>(sweep::PointsOf(runSettings_)));
     Progress->setValue(0);
     StatusLabel->setText(QStringLiteral("Построение…"));
     elapsed_.start();
@@ -395,24 +395,26 @@ bool TCharacteristicsForm::Running() const
     return run_->Running();
 }
 
+// The bar follows the chunks of trials, which are finer than the points
+// where curves have few; the time left is the time so far in proportion.
 void TCharacteristicsForm::ShowProgress()
 {
     if (!run_->Running())
         return;
-    const size_t done = run_->PointsDone();
-    const size_t points = run_->Points();
-    Progress->setValue(static_cast<int>(done));
-    if (StopButton->isEnabled() == false)
+    const size_t chunks = run_->Chunks();
+    const double share = chunks == 0 ? 0.0 : static_cast<double>(run_->ChunksDone()) / static_cast<double>(chunks);
+    Progress->setValue(static_cast<int>(share * ProgressSteps));
+    if (!StopButton->isEnabled())
         return; // stopping
-    if (done == 0) {
+    if (share == 0.0) {
         StatusLabel->setText(QStringLiteral("Построение… оценка оставшегося времени ещё не готова."));
         return;
     }
     const double seconds = static_cast<double>(elapsed_.elapsed()) / 1000.0;
-    const double left = seconds * static_cast<double>(points - done) / static_cast<double>(done);
+    const double left = seconds * (1.0 - share) / share;
     StatusLabel->setText(QStringLiteral("Готово точек: %1 из %2, осталось около %3 с.")
-                             .arg(done)
-                             .arg(points)
+                             .arg(run_->PointsDone())
+                             .arg(run_->Points())
                              .arg(Decimal(left, left < 10.0 ? 1 : 0)));
 }
 

@@ -21,6 +21,8 @@ void SweepRun::Start(const sweep::SweepSettings& settings, uint32_t baseSeed, in
     Join(); // a finished run's thread, its result already delivered
     stop_ = 0;
     watch_.PointsDone = 0;
+    watch_.ChunksDone = 0;
+    watch_.Chunks = 0;
     points_ = sweep::PointsOf(settings);
     running_ = true;
     thread_ = std::thread([this, settings, baseSeed, threads] {

@@ -28,6 +28,9 @@ public:
     bool Running() const { return running_; }
     size_t PointsDone() const { return watch_.PointsDone.load(); }
     size_t Points() const { return points_; }
+    // Chunks of trials done and in all (0 until the workers have begun).
+    size_t ChunksDone() const { return watch_.ChunksDone.load(); }
+    size_t Chunks() const { return watch_.Chunks.load(); }
 
     // After Finished: the results in the order of the plan, whole when the
     // sweep was not stopped.
