@@ -5,6 +5,7 @@
 #include "SweepPlot.h"
 #include "SweepPlotView.h"
 #include "SweepReport.h"
+#include "TheoryWindow.h"
 #include "ValueRange.h"
 
 #include <QAction>
@@ -114,6 +115,18 @@ private slots:
         lab.SetShapes(2, 1);
         form->TakeFromBenchClick();
         QCOMPARE(QList<int>({form->Signal1Shape->value(), form->Signal2Shape->value()}), QList<int>({2, 1}));
+    }
+
+    // F1 in the window opens the theory beside it, as in every window.
+    void f1OpensTheTheory()
+    {
+        LabWindows lab;
+        TCharacteristicsForm& form = *OpenWindow(lab);
+        QTest::keyClick(form.GainField, Qt::Key_F1);
+        bool shown = false;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            shown = shown || (qobject_cast<TTheoryWindow*>(window) != nullptr && window->isVisible());
+        QVERIFY(shown);
     }
 
     // All its controls keep room on a screen of 800 x 600, title bar and
