@@ -233,8 +233,9 @@ private slots:
         QVERIFY(!form.Running());
     }
 
-    // «Остановить» ends the run without a picture or a table; the window
-    // builds again at once, and its saves write nothing meanwhile.
+    // While a run goes on, the bench measures as ever. «Остановить» ends the
+    // run without a picture or a table; the window builds again at once,
+    // and its saves write nothing meanwhile.
     void stopLeavesTheWindowUsable()
     {
         QTemporaryDir folder;
@@ -243,6 +244,8 @@ private slots:
         QSignalSpy ended(&form, &TCharacteristicsForm::RunEnded);
         StartLongRun(form);
         QVERIFY(form.Running());
+        lab.ClickMeasure();
+        QCOMPARE(lab.form1->StaticText2->text(), QStringLiteral("1000"));
         QTest::mouseClick(form.StopButton, Qt::LeftButton);
         QVERIFY(ended.wait(5000));
         QCOMPARE(ended.first().first().toBool(), false);
