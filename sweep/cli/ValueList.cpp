@@ -1,6 +1,6 @@
 #include "ValueList.h"
 
-#include "NumberText.h"
+#include "ValueRange.h"
 
 #include <charconv>
 #include <cmath>
@@ -27,16 +27,6 @@ std::string NotANumber(std::string_view text)
     return "'" + std::string(text) + "' is not a number";
 }
 
-// START + i * STEP, rounded to 15 significant digits (all a double holds
-// for certain) so that 0:1:0.1 gives 0.3 and not 0.30000000000000004.
-double RangeValue(double start, double step, size_t index)
-{
-    const std::string text = GeneralText(start + static_cast<double>(index) * step, 15);
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
 ValueList ParseRange(std::string_view text, size_t maxValues)
 {
     const std::vector<std::string_view> parts = Split(text, ':');
@@ -50,20 +40,18 @@ ValueList ParseRange(std::string_view text, size_t maxValues)
         bounds[i] = *value;
     }
     const auto [start, stop, step] = bounds;
-    if (!(step > 0.0))
+    ValueRange range = RangeValues(start, stop, step, maxValues);
+    switch (range.Problem) {
+    case RangeProblem::None:
+        break;
+    case RangeProblem::StepNotPositive:
         return {{}, "the step of '" + std::string(text) + "' must be above 0"};
-    if (stop < start)
+    case RangeProblem::Reversed:
         return {{}, "the range '" + std::string(text) + "' is reversed: STOP is below START"};
-    // A stop that the steps miss by rounding alone still belongs to the range.
-    const double steps = (stop - start) / step;
-    if (!std::isfinite(steps) || steps + 1.0 > static_cast<double>(maxValues))
+    case RangeProblem::TooManyValues:
         return {{}, "the range '" + std::string(text) + "' has more than " + std::to_string(maxValues) + " values"};
-    const size_t count = static_cast<size_t>(std::floor(steps + 1e-9 * (1.0 + steps))) + 1;
-    ValueList list;
-    list.Values.reserve(count);
-    for (size_t i = 0; i < count; ++i)
-        list.Values.push_back(RangeValue(start, step, i));
-    return list;
+    }
+    return {std::move(range.Values), {}};
 }
 
 } // namespace

@@ -91,8 +91,10 @@ public:
             const SweepPoint& point = plan_[c.FirstPoint];
             if (!CountsTrials(point.Kind)) {
                 results_[c.FirstPoint] = RunPoint(settings_, point, watch_ != nullptr ? watch_->Stop : nullptr);
-                if (watch_ != nullptr)
+                if (watch_ != nullptr) {
                     ++watch_->PointsDone;
+                    ++watch_->ChunksDone;
+                }
                 continue;
             }
             const int64_t first = chunk * ChunkTrials;
@@ -102,6 +104,8 @@ public:
             AddCountsAbove(statistics, settings_.Thresholds, counts);
             if (AddCounts(curve, counts))
                 Complete(c);
+            if (watch_ != nullptr)
+                ++watch_->ChunksDone;
         }
     }
 
@@ -209,6 +213,8 @@ std::vector<PointResult> RunSweep(const SweepSettings& settings, uint32_t baseSe
     const std::vector<SweepPoint> plan = PlanSweep(settings, baseSeed);
     std::vector<PointResult> results(plan.size());
     CurveWork work(settings, plan, results, watch);
+    if (watch != nullptr)
+        watch->Chunks = work.Chunks();
     const size_t workers = std::min<size_t>(std::max(threads, 1), std::max<size_t>(work.Chunks(), 1));
     {
         std::vector<std::jthread> helpers;

@@ -38,6 +38,10 @@ struct SweepWatch {
     const std::atomic<int>* Stop = nullptr;
     // Points done so far; a long curve's count in proportion to its chunks.
     std::atomic<size_t> PointsDone{0};
+    // Chunks of trials done so far, of Chunks in all (a noise-power point is
+    // one chunk): finer than the points where curves have few points.
+    std::atomic<size_t> ChunksDone{0};
+    std::atomic<size_t> Chunks{0};
 
     bool Stopped() const { return Stop != nullptr && Stop->load() != 0; }
 };

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -122,14 +123,15 @@ struct PlotCurve {
     QString Name;
     QColor Colour;
     QList<QPointF> Measured;
-    std::vector<QLineF> Bars; // 95% intervals
+    std::vector<PlotMark> Marks; // one per measured point, its place set once laid out
+    std::vector<QLineF> Bars;    // 95% intervals
     QList<QPointF> Theory;
 };
 
 class PlotBuilder {
 public:
-    PlotBuilder(const SweepSettings& settings, const std::vector<PointResult>& results)
-        : settings_(settings), results_(results)
+    PlotBuilder(const SweepSettings& settings, const std::vector<PointResult>& results, QChart* chart)
+        : settings_(settings), results_(results), chart_(*chart)
     {
         for (const PointResult& r : results)
             byCurve_[{r.Point.Kind, r.Point.Gain}].push_back(&r);
@@ -145,8 +147,6 @@ public:
         chart_.addAxis(xAxis_, Qt::AlignBottom);
         chart_.addAxis(yAxis_, Qt::AlignLeft);
     }
-
-    QChart& Chart() { return chart_; }
 
     void DrawAgainstThreshold()
     {
@@ -219,6 +219,7 @@ public:
                 const PointResult& y = *vertical[i];
                 const PointResult& x = *horizontal[i];
                 curve.Measured.append({x.Observed, y.Observed});
+                curve.Marks.push_back({{}, Place(y), Place(x)});
                 curve.Bars.push_back({x.Observed, y.Range.Low, x.Observed, y.Range.High});
                 curve.Bars.push_back({x.Range.Low, y.Observed, x.Range.High, y.Observed});
             }
@@ -234,7 +235,7 @@ public:
 
     // Names the first curves in the legend, lays the chart out at its full
     // size and draws the curves on it.
-    void LayOut()
+    std::vector<PlotMark> LayOut()
     {
         for (size_t i = 0; i < curves_.size() && i < ListedCurves; ++i)
             AddToLegend(curves_[i]);
@@ -257,6 +258,7 @@ public:
             QPainterPath Markers;
         };
         std::map<QRgb, Items> byColour;
+        std::vector<PlotMark> marks;
         for (const PlotCurve& curve : curves_) {
             auto [at, added] = byColour.try_emplace(curve.Colour.rgb());
             Items& items = at->second;
@@ -271,8 +273,12 @@ public:
             items.Theory->Lines.push_back(std::move(theory));
             for (const QLineF& bar : curve.Bars)
                 items.Bars->Lines.push_back({chart_.mapToPosition(bar.p1()), chart_.mapToPosition(bar.p2())});
-            for (const QPointF& point : curve.Measured)
-                items.Markers.addEllipse(chart_.mapToPosition(point), MarkerRadius, MarkerRadius);
+            for (qsizetype i = 0; i < curve.Measured.size(); ++i) {
+                const QPointF centre = chart_.mapToPosition(curve.Measured[i]);
+                items.Markers.addEllipse(centre, MarkerRadius, MarkerRadius);
+                marks.push_back(curve.Marks[static_cast<size_t>(i)]);
+                marks.back().At = centre;
+            }
         }
         for (const auto& [rgb, items] : byColour) {
             auto* markers = new QGraphicsPathItem(items.Markers, plotArea);
@@ -280,9 +286,12 @@ public:
             markers->setBrush(QColor(rgb));
             markers->setZValue(3.0);
         }
+        return marks;
     }
 
 private:
+    size_t Place(const PointResult& result) const { return static_cast<size_t>(&result - results_.data()); }
+
     // The sweep's points of one experiment at one gain, in threshold order.
     const std::vector<const PointResult*>& Curve(Experiment experiment, double gain)
     {
@@ -291,7 +300,7 @@ private:
 
     PlotCurve& NewCurve(const QString& name)
     {
-        curves_.push_back({name, Palette[curves_.size() % std::size(Palette)], {}, {}, {}});
+        curves_.push_back({name, Palette[curves_.size() % std::size(Palette)], {}, {}, {}, {}});
         return curves_.back();
     }
 
@@ -302,6 +311,7 @@ private:
         for (const PointResult* r : points) {
             const double x = xOf(*r);
             curve.Measured.append({x, r->Observed});
+            curve.Marks.push_back({{}, Place(*r), std::nullopt});
             curve.Bars.push_back({x, r->Range.Low, x, r->Range.High});
         }
         curve.Theory = std::move(theory);
@@ -322,7 +332,6 @@ private:
         measured->setBorderColor(curve.Colour.darker(140));
         Attach(measured);
     }
-
 
     void AddUnlisted(QAbstractSeries* series)
     {
@@ -371,7 +380,7 @@ private:
 
     const SweepSettings& settings_;
     const std::vector<PointResult>& results_;
-    QChart chart_;
+    QChart& chart_;
     QValueAxis* xAxis_ = new QValueAxis; // the chart owns its axes
     QValueAxis* yAxis_ = new QValueAxis;
     std::map<std::pair<Experiment, double>, std::vector<const PointResult*>> byCurve_;
@@ -418,34 +427,6 @@ QString Title(const SweepSettings& settings, PlotKind kind)
                                                       : "Мощность шума на выходе фильтра 1";
 }
 
-// The picture as the bytes of a PNG or SVG file; empty when it could not be encoded.
-QByteArray Encode(QGraphicsScene& scene, bool svg)
-{
-    const QRectF area(0, 0, PlotWidth, PlotHeight);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (svg) {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(QSize(PlotWidth, PlotHeight));
-        generator.setViewBox(area);
-        generator.setResolution(96); // CSS pixels: a browser shows it 1000 x 700
-        generator.setTitle("Detector Lab");
-        QPainter painter(&generator);
-        painter.setRenderHint(QPainter::Antialiasing);
-        scene.render(&painter, area, area);
-        return painter.end() ? bytes : QByteArray();
-    }
-    QImage image(PlotWidth, PlotHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    scene.render(&painter, area, area);
-    painter.end();
-    return image.save(&buffer, "PNG") ? bytes : QByteArray();
-}
-
 } // namespace
 
 PlotKind ChoosePlot(const SweepSettings& settings)
@@ -458,10 +439,12 @@ PlotKind ChoosePlot(const SweepSettings& settings)
     return PlotKind::AgainstGain;
 }
 
-QByteArray DrawPlot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results, bool svg)
+Plot::Plot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results)
+    : scene_(std::make_unique<QGraphicsScene>())
 {
-    QGraphicsScene scene;
-    PlotBuilder builder(settings, results);
+    auto* chart = new QChart;
+    scene_->addItem(chart); // the scene owns the chart
+    PlotBuilder builder(settings, results, chart);
     const PlotKind kind = ChoosePlot(settings);
     switch (kind) {
     case PlotKind::Characteristic: {
@@ -477,13 +460,42 @@ QByteArray DrawPlot(const SweepSettings& settings, uint32_t baseSeed, const std:
         break;
     }
     builder.SetTitle(Title(settings, kind) + "<br><small>" + Subtitle(settings, baseSeed) + "</small>");
-    QChart& chart = builder.Chart();
-    scene.addItem(&chart);
-    builder.LayOut();
+    marks_ = builder.LayOut();
+    scene_->setSceneRect(0, 0, PlotWidth, PlotHeight);
+}
 
-    const QByteArray bytes = Encode(scene, svg);
-    scene.removeItem(&chart);
-    return bytes;
+Plot::~Plot() = default;
+
+QByteArray Plot::Encode(bool svg)
+{
+    const QRectF area(0, 0, PlotWidth, PlotHeight);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(QSize(PlotWidth, PlotHeight));
+        generator.setViewBox(area);
+        generator.setResolution(96); // CSS pixels: a browser shows it 1000 x 700
+        generator.setTitle("Detector Lab");
+        QPainter painter(&generator);
+        painter.setRenderHint(QPainter::Antialiasing);
+        scene_->render(&painter, area, area);
+        return painter.end() ? bytes : QByteArray();
+    }
+    QImage image(PlotWidth, PlotHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene_->render(&painter, area, area);
+    painter.end();
+    return image.save(&buffer, "PNG") ? bytes : QByteArray();
+}
+
+QByteArray DrawPlot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results, bool svg)
+{
+    return Plot(settings, baseSeed, results).Encode(svg);
 }
 
 } // namespace sweep

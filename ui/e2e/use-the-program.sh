@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Uses the real program in a virtual display as a person would: waits for the
 # splash and the main window, takes a screenshot, closes the splash with a
-# click, runs a measurement with a click on "Выполнить измерение", types a
+# click, runs a measurement with a click on "Выполнить измерение", opens
+# «Анализ» / «Характеристики…» and builds an operating characteristic there
+# (a screenshot of it), types a
 # gain out of range and clicks the same button (the correction message, then
 # the measurement), and ends the program through "Файл" / "Выход". Then the
 # journal kept in the data folder holds both measurements, and
@@ -113,6 +115,32 @@ region_changes "$trials_display" "$before_measurement" \
   || fail "the number of trials did not change after the click on Button3"
 import -window root "$shots/measured.png"
 
+# «Анализ» / «Характеристики…» from the menu bar (the menu right of «Журнал»),
+# then an operating characteristic at K = 6 over H from -100 to 150 mV, 1000
+# trials a point, typed from the keyboard; the picture is drawn in the window.
+xdotool mousemove $((X + 20)) $((Y + menu_height / 2)) click 1
+sleep 0.3
+xdotool key Right Right Right Up Return
+analysis=$(wait_for_window "Характеристики") || fail "no window «Характеристики» from the menu «Анализ»"
+sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$analysis")"
+# The window opens with the focus on its first field, what to draw; from
+# there Tab reaches K, the range and the trials in turn.
+xdotool key Tab Tab Tab ctrl+a type 6
+xdotool key Tab Tab ctrl+a minus type 100
+xdotool key Tab ctrl+a type 150
+xdotool key Tab ctrl+a type 2.5
+picture="300x300+$((X + WIDTH - 400))+$((Y + 100))"
+blank_picture=$(region_sum "$picture")
+xdotool key Tab Home Tab Tab Tab space
+region_changes "$picture" "$blank_picture" || fail "no picture drawn in «Характеристики»"
+sleep 0.5
+import -window root "$shots/characteristics.png"
+xdotool key Escape
+for tries in $(seq 50); do find_window "Характеристики" >/dev/null || break; sleep 0.1; done
+find_window "Характеристики" >/dev/null && fail "«Характеристики» did not close on Escape"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+
 # A gain out of range, then the same click: the field's correction message
 # comes first, and the click it interrupted still runs the measurement.
 results="713x25+$((X + 8 + 8 + 16))+$((Y + menu_height + 312 + 136 + 24))"
@@ -140,4 +168,4 @@ journals=("$XDG_DATA_HOME"/detector-lab/journal-*.csv)
 [ "${#journals[@]}" -eq 1 ] && [ -f "${journals[0]}" ] || fail "no journal kept in the data folder"
 [ "$(wc -l <"${journals[0]}")" -eq 4 ] || fail "the journal does not hold the two measurements"
 "$sweep" --verify "${journals[0]}" >"$XDG_DATA_HOME/verified" || { cat "$XDG_DATA_HOME/verified"; fail "the journal does not reproduce"; }
-echo "ok: splash, main window, measurement, exit and the journal; screenshots in $shots"
+echo "ok: splash, main window, measurement, characteristics, exit and the journal; screenshots in $shots"

@@ -30,6 +30,12 @@ CsvFileNameChooser& TableChooser()
     return chooser;
 }
 
+PlotFileNameChooser& PictureChooser()
+{
+    static PlotFileNameChooser chooser;
+    return chooser;
+}
+
 ReplaceFileQuestion& Question()
 {
     static ReplaceFileQuestion question;
@@ -40,8 +46,8 @@ ReplaceFileQuestion& Question()
 // chosen in a dialog of its kind: it opens there next time.
 struct SaveDialogKind {
     const char* Suffix;
-    const char* Filter;
-    const char* InitialName;
+    const char* Filter; // filters apart by ";;", each with the suffix it gives last
+    QString InitialName;
     bool Preview;
     QString& LastFolder;
 };
@@ -52,10 +58,23 @@ SaveDialogKind BitmapDialog()
     return {"bmp", "Bitmaps (*.bmp)", "Рисунок.bmp", true, lastFolder};
 }
 
-SaveDialogKind CsvDialog()
+SaveDialogKind CsvDialog(const QString& initialName)
 {
     static QString lastFolder;
-    return {"csv", "Таблицы CSV (*.csv)", "Журнал.csv", false, lastFolder};
+    return {"csv", "Таблицы CSV (*.csv)", initialName, false, lastFolder};
+}
+
+SaveDialogKind PlotDialog()
+{
+    static QString lastFolder;
+    return {"png", "Рисунки PNG (*.png);;Рисунки SVG (*.svg)", QStringLiteral("Характеристика.png"), true, lastFolder};
+}
+
+// A name filter's suffix: "svg" of "Рисунки SVG (*.svg)".
+QString SuffixOf(const QString& filter)
+{
+    const qsizetype dot = filter.lastIndexOf('.');
+    return dot < 0 ? QString() : filter.mid(dot + 1).chopped(1);
 }
 
 void ShowPreview(QLabel* pane, const QString& path)
@@ -98,9 +117,14 @@ std::optional<QString> RunSaveDialog(QWidget* owner, const SaveDialogKind& kind)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromUtf8(kind.Suffix));
     dialog.setNameFilter(QString::fromUtf8(kind.Filter));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(SuffixOf(filter));
+        const QFileInfo typed(dialog.selectedFiles().value(0));
+        dialog.selectFile(typed.completeBaseName() + '.' + SuffixOf(filter));
+    });
     if (QFileInfo(kind.LastFolder).isDir())
         dialog.setDirectory(kind.LastFolder);
-    dialog.selectFile(QString::fromUtf8(kind.InitialName));
+    dialog.selectFile(kind.InitialName);
     if (kind.Preview)
         AddPreviewPane(dialog);
     dialog.setSizeGripEnabled(false);
@@ -133,9 +157,14 @@ std::optional<QString> ChooseBitmapFileName(QWidget* owner)
     return Chooser() ? Chooser()(owner) : RunSaveDialog(owner, BitmapDialog());
 }
 
-std::optional<QString> ChooseCsvFileName(QWidget* owner)
+std::optional<QString> ChooseCsvFileName(QWidget* owner, const QString& initialName)
 {
-    return TableChooser() ? TableChooser()(owner) : RunSaveDialog(owner, CsvDialog());
+    return TableChooser() ? TableChooser()(owner) : RunSaveDialog(owner, CsvDialog(initialName));
+}
+
+std::optional<QString> ChoosePlotFileName(QWidget* owner)
+{
+    return PictureChooser() ? PictureChooser()(owner) : RunSaveDialog(owner, PlotDialog());
 }
 
 bool ConfirmReplaceFile(const QString& fileName)
@@ -154,6 +183,13 @@ CsvFileNameChooser SetCsvFileNameChooser(CsvFileNameChooser chooser)
 {
     CsvFileNameChooser previous = std::move(TableChooser());
     TableChooser() = std::move(chooser);
+    return previous;
+}
+
+PlotFileNameChooser SetPlotFileNameChooser(PlotFileNameChooser chooser)
+{
+    PlotFileNameChooser previous = std::move(PictureChooser());
+    PictureChooser() = std::move(chooser);
     return previous;
 }
 

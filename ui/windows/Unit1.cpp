@@ -5,6 +5,7 @@
 #include "EmbeddedPictures.h"
 #include "GroupBox.h"
 #include "HelloUnit.h"
+#include "CharacteristicsUnit.h"
 #include "HelpMenu.h"
 #include "JournalUnit.h"
 #include "KeptJournal.h"
@@ -237,6 +238,10 @@ void TForm1::BuildMenus()
     JournalMenu->setObjectName("JournalMenu");
     JournalItem = JournalMenu->addAction(QStringLiteral("Журнал измерений"));
     JournalItem->setObjectName("JournalItem");
+    AnalysisMenu = MainMenu1->addMenu(QStringLiteral("Анализ"));
+    AnalysisMenu->setObjectName("AnalysisMenu");
+    CharacteristicsItem = AnalysisMenu->addAction(QStringLiteral("Характеристики…"));
+    CharacteristicsItem->setObjectName("CharacteristicsItem");
     // «Справка» keeps itself the rightmost menu: menus added to the bar later
     // land between «Лабораторная установка» and it.
     AddHelpMenu(this);
@@ -264,6 +269,7 @@ void TForm1::BuildMenus()
     for (QAction* item : {N8, N14})
         connect(item, &QAction::triggered, this, &TForm1::Button3Click);
     connect(JournalItem, &QAction::triggered, this, &TForm1::JournalItemClick);
+    connect(CharacteristicsItem, &QAction::triggered, this, &TForm1::CharacteristicsItemClick);
 }
 
 // Not resizable: the designed client area plus the menu bar, except while
@@ -386,6 +392,17 @@ void TForm1::JournalItemClick()
     JournalForm->show();
     JournalForm->raise();
     JournalForm->activateWindow();
+}
+
+void TForm1::CharacteristicsItemClick()
+{
+    if (CharacteristicsForm == nullptr) {
+        const auto bench = [this] { return BenchChoice{Form3->Signal1Shape, Form3->Signal2Shape, EditFloat1->Val()}; };
+        CharacteristicsForm = new TCharacteristicsForm(bench, this);
+    }
+    CharacteristicsForm->show();
+    CharacteristicsForm->raise();
+    CharacteristicsForm->activateWindow();
 }
 
 TImage* TForm1::SchemeImage(const SwitchConfiguration& switches) const

@@ -16,6 +16,7 @@ class QMenuBar;
 class QPushButton;
 class TEditFloat;
 class TImage;
+class TCharacteristicsForm;
 class TJournalForm;
 
 // The main window: the bench's schematic for the current switch positions,
@@ -46,6 +47,9 @@ public:
     void EditFloat2Exit();
     // Shows the journal window, created at the first call.
     void JournalItemClick();
+    // Shows the window «Характеристики», created at the first call with the
+    // shapes and K the bench has then.
+    void CharacteristicsItemClick();
 
     void PublishResult(double registerReading, int32_t trials, int32_t counter) override;
 
@@ -98,6 +102,10 @@ public:
     // Every measurement of the session, kept in the user's data folder.
     KeptJournal* Journal;
     TJournalForm* JournalForm = nullptr;
+    // The menu «Анализ», right of «Журнал»: the sweep's characteristics.
+    QMenu* AnalysisMenu;
+    QAction* CharacteristicsItem;
+    TCharacteristicsForm* CharacteristicsForm = nullptr;
 
 protected:
     void changeEvent(QEvent* event) override;

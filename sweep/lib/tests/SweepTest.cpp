@@ -121,6 +121,8 @@ TEST(Sweep, ACurveIsOneRunOfTrialsWhateverTheThreadsAndEachCountIsTheBenchsOwn)
     SweepWatch watch;
     const std::vector<PointResult> two = RunSweep(settings, 2718u, 2, &watch);
     EXPECT_EQ(watch.PointsDone.load(), 24u); // counted chunk by chunk, in whole points
+    EXPECT_EQ(watch.Chunks.load(), 4u * 3u);
+    EXPECT_EQ(watch.ChunksDone.load(), 4u * 3u);
     const std::string csv = CsvText(settings, 2718u, two);
     EXPECT_EQ(CsvText(settings, 2718u, RunSweep(settings, 2718u, 1)), csv);
     EXPECT_EQ(CsvText(settings, 2718u, RunSweep(settings, 2718u, 7)), csv);

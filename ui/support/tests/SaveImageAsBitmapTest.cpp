@@ -5,6 +5,7 @@
 #include "TestPictures.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -462,6 +463,29 @@ private slots:
         QCOMPARE(opened.size(), 3);
         QVERIFY(opened[0] != folder);
         QCOMPARE(opened.mid(1), QStringList({folder, folder}));
+    }
+
+    // The picture dialog offers PNG, then SVG; choosing SVG makes the name
+    // and the suffix added to a typed name follow it.
+    void realPictureDialogFollowsItsFilter()
+    {
+        QStringList seen;
+        QTimer::singleShot(0, this, [&seen, this] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* nameEdit = dialog != nullptr ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+            auto* filters = dialog != nullptr ? dialog->findChild<QComboBox*>("fileTypeCombo") : nullptr;
+            if (nameEdit == nullptr || filters == nullptr)
+                return dialog != nullptr ? dialog->reject() : void();
+            seen << dialog->nameFilters().join('|') << dialog->defaultSuffix() << nameEdit->text();
+            QTest::keyClick(filters, Qt::Key_Down);
+            seen << dialog->defaultSuffix() << nameEdit->text();
+            nameEdit->setText(dir_->path() + "/typed");
+            QTest::keyClick(nameEdit, Qt::Key_Return);
+        });
+        const std::optional<QString> chosen = ChoosePlotFileName(window_);
+        QCOMPARE(seen, QStringList({"Рисунки PNG (*.png)|Рисунки SVG (*.svg)", "png", "Характеристика.png", "svg",
+                           "Характеристика.svg"}));
+        QCOMPARE(chosen, QDir(dir_->path()).absoluteFilePath("typed.svg"));
     }
 };
 

@@ -269,13 +269,14 @@ private slots:
         QCOMPARE(pairs.size(), 16);
     }
 
-    // «Файл» and «Лабораторная установка» with their items, «Журнал», then «Справка»
-    // with its two; menus added later go before it.
+    // «Файл» and «Лабораторная установка» with their items, «Журнал», «Анализ»,
+    // then «Справка» with its two; menus added later go before it.
     void helpMenuIsRightmost()
     {
         LabWindows lab;
         TForm1& form = *lab.form1;
-        QCOMPARE(MenuTitles(form.MainMenu1), (QStringList{"Файл", "Лабораторная установка", "Журнал", "Справка"}));
+        QCOMPARE(MenuTitles(form.MainMenu1),
+            (QStringList{"Файл", "Лабораторная установка", "Журнал", "Анализ", "Справка"}));
         QCOMPARE(ItemCaptions(form.N1), (QStringList{"Копировать схему лабораторной установки",
                                                     "Сохранить схему лабораторной установки", "-", "Выход"}));
         QCOMPARE(ItemCaptions(form.N2), (QStringList{"Положение ключей", "Сигналы", "Выполнить измерение"}));
@@ -284,10 +285,10 @@ private slots:
         QCOMPARE(ItemCaptions(help), (QStringList{"Теория", "О программе"}));
         QCOMPARE(help->actions().first()->shortcut(), QKeySequence(Qt::Key_F1));
 
-        QMenu* analysis = form.MainMenu1->addMenu(QStringLiteral("Анализ"));
-        form.MainMenu1->insertMenu(analysis->menuAction(), new QMenu(QStringLiteral("Вставленное"), &form));
-        QCOMPARE(MenuTitles(form.MainMenu1), (QStringList{"Файл", "Лабораторная установка", "Журнал",
-                                                          "Вставленное", "Анализ", "Справка"}));
+        QMenu* added = form.MainMenu1->addMenu(QStringLiteral("Добавленное"));
+        form.MainMenu1->insertMenu(added->menuAction(), new QMenu(QStringLiteral("Вставленное"), &form));
+        QCOMPARE(MenuTitles(form.MainMenu1), (QStringList{"Файл", "Лабораторная установка", "Журнал", "Анализ",
+                                                          "Вставленное", "Добавленное", "Справка"}));
         help->actions().first()->trigger();
         QVERIFY(TheoryWindowOf(form) != nullptr && TheoryWindowOf(form)->isVisible());
     }
