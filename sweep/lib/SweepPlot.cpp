@@ -404,7 +404,7 @@ std::optional<std::pair<Experiment, Experiment>> CharacteristicPair(const SweepS
 QString Subtitle(const SweepSettings& settings, uint32_t baseSeed)
 {
     const bool readings = !CountsTrials(settings.Experiments.front());
-    return QString("сигнал 1 — форма %1, сигнал 2 — форма %2; %3 в точке: %4; seed %5")
+    return QString("сигнал 1 — форма %1, сигнал 2 — форма %2; %3 в точке: %4; начальное число %5")
         .arg(settings.Signal1)
         .arg(settings.Signal2)
         .arg(readings ? "замеров" : "испытаний")
