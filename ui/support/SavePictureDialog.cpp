@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QPixmap>
 
+#include <utility>
+
 namespace {
 
 // Files larger than this are not decoded for the preview.
@@ -174,28 +176,20 @@ bool ConfirmReplaceFile(const QString& fileName)
 
 BitmapFileNameChooser SetBitmapFileNameChooser(BitmapFileNameChooser chooser)
 {
-    BitmapFileNameChooser previous = std::move(Chooser());
-    Chooser() = std::move(chooser);
-    return previous;
+    return std::exchange(Chooser(), std::move(chooser));
 }
 
 CsvFileNameChooser SetCsvFileNameChooser(CsvFileNameChooser chooser)
 {
-    CsvFileNameChooser previous = std::move(TableChooser());
-    TableChooser() = std::move(chooser);
-    return previous;
+    return std::exchange(TableChooser(), std::move(chooser));
 }
 
 PlotFileNameChooser SetPlotFileNameChooser(PlotFileNameChooser chooser)
 {
-    PlotFileNameChooser previous = std::move(PictureChooser());
-    PictureChooser() = std::move(chooser);
-    return previous;
+    return std::exchange(PictureChooser(), std::move(chooser));
 }
 
 ReplaceFileQuestion SetReplaceFileQuestion(ReplaceFileQuestion question)
 {
-    ReplaceFileQuestion previous = std::move(Question());
-    Question() = std::move(question);
-    return previous;
+    return std::exchange(Question(), std::move(question));
 }
