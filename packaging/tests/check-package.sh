@@ -15,5 +15,6 @@ done
 contents=$(dpkg-deb -c "$deb")
 grep -q './usr/bin/detector-lab$' <<<"$contents"
 grep -q './usr/bin/detector-lab-sweep$' <<<"$contents"
+grep -q './usr/lib/detector-lab/detector-lab-analysis.so$' <<<"$contents"
 grep -q './usr/share/applications/org.detectorlab.DetectorLab.desktop$' <<<"$contents"
 echo "package $(basename "$deb") builds; Depends: $depends"

@@ -1,11 +1,11 @@
 #include "Unit1.h"
 
+#include "CharacteristicsOpener.h"
 #include "Comfun.h"
 #include "EditFloatUnit.h"
 #include "EmbeddedPictures.h"
 #include "GroupBox.h"
 #include "HelloUnit.h"
-#include "CharacteristicsUnit.h"
 #include "HelpMenu.h"
 #include "JournalUnit.h"
 #include "KeptJournal.h"
@@ -398,7 +398,9 @@ void TForm1::CharacteristicsItemClick()
 {
     if (CharacteristicsForm == nullptr) {
         const auto bench = [this] { return BenchChoice{Form3->Signal1Shape, Form3->Signal2Shape, EditFloat1->Val()}; };
-        CharacteristicsForm = new TCharacteristicsForm(bench, this);
+        CharacteristicsForm = NewCharacteristicsWindow(bench, this);
+        if (CharacteristicsForm == nullptr)
+            return;
     }
     CharacteristicsForm->show();
     CharacteristicsForm->raise();

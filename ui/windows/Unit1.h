@@ -16,7 +16,6 @@ class QMenuBar;
 class QPushButton;
 class TEditFloat;
 class TImage;
-class TCharacteristicsForm;
 class TJournalForm;
 
 // The main window: the bench's schematic for the current switch positions,
@@ -105,7 +104,7 @@ public:
     // The menu «Анализ», right of «Журнал»: the sweep's characteristics.
     QMenu* AnalysisMenu;
     QAction* CharacteristicsItem;
-    TCharacteristicsForm* CharacteristicsForm = nullptr;
+    QWidget* CharacteristicsForm = nullptr;
 
 protected:
     void changeEvent(QEvent* event) override;

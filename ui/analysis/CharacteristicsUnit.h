@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CharacteristicsOpener.h"
 #include "Sweep.h"
 #include "SweepSettings.h"
 
@@ -21,13 +22,6 @@ class QTimer;
 class SweepPlotView;
 class SweepRun;
 class TEditFloat;
-
-// What the bench is set to at a moment: the window's defaults.
-struct BenchChoice {
-    int32_t Signal1 = 1;
-    int32_t Signal2 = 2;
-    double Gain = 1.0;
-};
 
 // The window "Характеристики": the sweep of detector-lab-sweep inside the
 // program. The student chooses what to draw, the shapes and K (taken from
@@ -125,3 +119,7 @@ private:
     uint32_t shownSeed_ = 0;
     std::vector<sweep::PointResult> shown_;
 };
+
+// The window as a CharacteristicsFactory makes it: what the module exports,
+// and what tests set in its place.
+QWidget* NewCharacteristicsForm(const BenchChoiceSource& bench, QWidget* owner);

@@ -532,3 +532,8 @@ void TCharacteristicsForm::closeEvent(QCloseEvent* event)
     run_->Stop();
     QWidget::closeEvent(event);
 }
+
+QWidget* NewCharacteristicsForm(const BenchChoiceSource& bench, QWidget* owner)
+{
+    return new TCharacteristicsForm(bench, owner);
+}

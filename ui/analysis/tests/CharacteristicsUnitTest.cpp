@@ -33,7 +33,7 @@ constexpr int MillionTrials = 3;
 TCharacteristicsForm* OpenWindow(const LabWindows& lab)
 {
     lab.form1->CharacteristicsItem->trigger();
-    return lab.form1->CharacteristicsForm;
+    return qobject_cast<TCharacteristicsForm*>(lab.form1->CharacteristicsForm);
 }
 
 void Set(TCharacteristicsForm& form, Drawing drawing, int event, double gain, double from, double to, double step)
@@ -97,6 +97,24 @@ class CharacteristicsUnitTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The test links the window; the program loads it from its module.
+    void initTestCase() { SetCharacteristicsFactory(NewCharacteristicsForm); }
+
+    // Without its module (none lies beside this test) the menu item says so
+    // and opens nothing; asked again, it tries again.
+    void aMissingModuleIsReported()
+    {
+        const CharacteristicsFactory linked = SetCharacteristicsFactory(nullptr);
+        LabWindows lab;
+        PlainMessageRecorder recorder;
+        lab.form1->CharacteristicsItem->trigger();
+        lab.form1->CharacteristicsItem->trigger();
+        SetCharacteristicsFactory(linked);
+        QCOMPARE(recorder.messages.size(), 2);
+        QVERIFY(recorder.messages[0].startsWith(QStringLiteral("Окно «Характеристики» недоступно")));
+        QVERIFY(lab.form1->CharacteristicsForm == nullptr);
+    }
+
     // «Анализ» / «Характеристики…» opens the window with the bench's shapes
     // and K; it takes them again on asking.
     void defaultsFromTheBench()
