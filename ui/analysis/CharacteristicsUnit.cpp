@@ -387,6 +387,7 @@ void TCharacteristicsForm::StopClick()
         return;
     run_->Stop();
     StatusLabel->setText(QStringLiteral("Остановка…"));
+    keyboardOnStop_ = focusWidget() == StopButton;
     StopButton->setEnabled(false);
 }
 
@@ -469,8 +470,15 @@ void TCharacteristicsForm::EnableCommands()
 {
     const bool running = run_->Running();
     const bool results = !shown_.empty();
+    // The keyboard stays on the run's commands: the focus passes from
+    // «Построить» to «Остановить» as a run starts and back as it ends,
+    // rather than on to «Закрыть», where a second Space would close the window.
+    const bool keyboardOnRun = focusWidget() == BuildButton || focusWidget() == StopButton || keyboardOnStop_;
+    keyboardOnStop_ = false;
     BuildButton->setEnabled(!running);
     StopButton->setEnabled(running);
+    if (keyboardOnRun)
+        (running ? StopButton : BuildButton)->setFocus();
     for (QPushButton* button : {SavePlotButton, SaveTableButton, CopyPlotButton})
         button->setEnabled(results);
 }

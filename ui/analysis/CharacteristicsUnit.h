@@ -111,6 +111,7 @@ private:
     QTimer* progressTimer_;
     QElapsedTimer elapsed_;
     bool rangeOfGains_ = false;
+    bool keyboardOnStop_ = false; // «Остановить» had the focus when pressed
     bool placed_ = false;
     // The run under way, then the results shown with what made them.
     sweep::SweepSettings runSettings_;

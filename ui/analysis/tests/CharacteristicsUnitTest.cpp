@@ -281,6 +281,25 @@ private slots:
         QVERIFY(form.SaveTableButton->isEnabled());
     }
 
+    // Space on «Построить» starts a run and leaves the keyboard on
+    // «Остановить»; Space there stops it, and the keyboard is back on
+    // «Построить», never on «Закрыть».
+    void keyboardStaysOnTheRunCommands()
+    {
+        LabWindows lab;
+        TCharacteristicsForm& form = *OpenWindow(lab);
+        QSignalSpy ended(&form, &TCharacteristicsForm::RunEnded);
+        Set(form, Drawing::DetectionCharacteristic, 0, 6.0, 0, 100, 1);
+        form.TrialsChoice->setCurrentIndex(MillionTrials);
+        form.BuildButton->setFocus();
+        QTest::keyClick(form.BuildButton, Qt::Key_Space);
+        QVERIFY(form.Running());
+        QCOMPARE(form.focusWidget(), form.StopButton);
+        QTest::keyClick(form.StopButton, Qt::Key_Space);
+        QVERIFY(ended.wait(5000));
+        QCOMPARE(form.focusWidget(), form.BuildButton);
+    }
+
     // Closing the window stops its run; closing the program (its main
     // window destroyed) during a run ends the workers with it.
     void closingDuringARun()
