@@ -71,10 +71,15 @@ void DetectorBench::TakeShapesAndGain(const MeasurementInputs& inputs)
 
 bool DetectorBench::RunMeasurement(const MeasurementInputs& inputs, ResultDisplay& display)
 {
+    return Measure(inputs, &display).has_value();
+}
+
+std::optional<MeasurementResult> DetectorBench::Measure(const MeasurementInputs& inputs, ResultDisplay* display)
+{
     TakeShapesAndGain(inputs);
     Threshold = inputs.Threshold;
 
-    display_ = &display;
+    display_ = display;
     struct Detach {
         DetectorBench& bench;
         ~Detach() { bench.display_ = nullptr; }
@@ -83,7 +88,7 @@ bool DetectorBench::RunMeasurement(const MeasurementInputs& inputs, ResultDispla
     const std::optional<Exercise> exercise = ExerciseChosenBy(inputs.Switches);
     if (!exercise) {
         Publish({});
-        return false;
+        return std::nullopt;
     }
     switch (*exercise) {
     case Exercise::NoisePower: MeasureNoisePower(); break;
@@ -92,7 +97,7 @@ bool DetectorBench::RunMeasurement(const MeasurementInputs& inputs, ResultDispla
     case Exercise::Distinction1: MeasureDistinction1(); break;
     case Exercise::Distinction2: MeasureDistinction2(); break;
     }
-    return true;
+    return published_;
 }
 
 bool DetectorBench::DecisionStatistics(const MeasurementInputs& inputs, std::span<double> statistics)
@@ -217,6 +222,7 @@ double DetectorBench::RunTrial(const CountingTrial& trial)
 
 void DetectorBench::Publish(const MeasurementResult& result)
 {
+    published_ = result;
     if (display_)
         display_->PublishResult(result.RegisterReading, result.Trials, result.Counter);
 }

@@ -8,6 +8,7 @@
 #include "SignalGenerator.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 // The simulated bench: the noise source, the two test-signal generators, the
@@ -30,6 +31,10 @@ public:
     // switches choose and returns true; a configuration that is no exercise
     // publishes 0.0, 0, 0 and returns false.
     bool RunMeasurement(const MeasurementInputs& inputs, ResultDisplay& display);
+    // The same measurement, for whoever wants its result rather than a
+    // display: the result published, or nothing for a refused configuration
+    // (which publishes 0.0, 0, 0 to the display, when one is given).
+    std::optional<MeasurementResult> Measure(const MeasurementInputs& inputs, ResultDisplay* display = nullptr);
 
     void MeasureNoisePower();
     void MeasureDetection();
@@ -76,6 +81,7 @@ private:
     void Publish(const MeasurementResult& result);
 
     ResultDisplay* display_ = nullptr;
+    MeasurementResult published_;
     uint32_t seed_;
 };
 

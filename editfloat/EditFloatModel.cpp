@@ -3,7 +3,7 @@
 #include "EditFloatMessages.h"
 #include "KeyFilter.h"
 #include "LocaleNumber.h"
-#include "NumberText.h"
+#include "common/text/NumberText.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "EditFloatUnit.h"
 
-#include "DecimalSeparator.h"
+#include "common/DecimalSeparator.h"
 #include "ExitAtRelease.h"
 #include "KeyFilter.h"
-#include "PlainMessage.h"
+#include "common/PlainMessage.h"
 #include "TypedLengthLimit.h"
 
 #include <QApplication>

@@ -1,9 +1,7 @@
-#include "Application.h"
-#include "EmbeddedPictures.h"
-#include "QtRussianTexts.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
+#include "resources/EmbeddedPictures.h"
+#include "ui/program/LabProgram.h"
+#include "ui/support/Application.h"
+#include "ui/support/QtRussianTexts.h"
 
 #include <QPointer>
 #include <csignal>
@@ -49,28 +47,16 @@ int main(int argc, char** argv)
     // Matches the installed desktop entry, so the desktop ties the window to it.
     TApplication::setDesktopFileName(QStringLiteral("org.detectorlab.DetectorLab"));
     InstallQtRussianTexts();
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm2> form2;
-    std::unique_ptr<TForm3> form3;
+    std::unique_ptr<LabProgram> program;
     try {
         TApplication::setWindowIcon(ApplicationIcon());
-        form1 = std::make_unique<TForm1>();
-        Form1 = form1.get();
-        form2 = std::make_unique<TForm2>();
-        Form2 = form2.get();
-        form3 = std::make_unique<TForm3>();
-        Form3 = form3.get();
+        program = std::make_unique<LabProgram>();
         Form1->show();
         TApplication::exec();
     } catch (...) {
         ShowException(std::current_exception());
     }
-    Form3 = nullptr;
-    Form2 = nullptr;
-    Form1 = nullptr;
-    form3.reset();
-    form2.reset();
-    form1.reset();
+    program.reset();
     DestroyRemainingWindows();
     return 0;
 }

@@ -2,7 +2,7 @@
 // compute path this CPU offers, against the floor of a counting measurement:
 // its 1.2 million bare random draws made one after another.
 
-#include "Bench.h"
+#include "bench/Bench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,25 +18,14 @@ namespace {
 constexpr uint32_t Seed = 20240601u;
 constexpr int32_t DrawsPerCountingMeasurement = TrialCount * BurstLength * NoiseSource::DrawsPerSample;
 
-class DiscardingDisplay : public ResultDisplay {
-public:
-    void PublishResult(double registerReading, int32_t trials, int32_t counter) override
-    {
-        benchmark::DoNotOptimize(registerReading);
-        benchmark::DoNotOptimize(trials);
-        benchmark::DoNotOptimize(counter);
-    }
-};
-
 void Measure(benchmark::State& state, SwitchConfiguration switches, ComputePath path)
 {
     DetectorBench bench(Seed);
     bench.Path = path;
-    DiscardingDisplay display;
     MeasurementInputs inputs;
     inputs.Switches = switches;
     for (auto _ : state)
-        bench.RunMeasurement(inputs, display);
+        benchmark::DoNotOptimize(bench.Measure(inputs));
 }
 
 void RandomDrawFloor(benchmark::State& state)

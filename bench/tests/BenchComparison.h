@@ -2,7 +2,7 @@
 
 // Compares everything a measurement leaves observable in a bench.
 
-#include "Bench.h"
+#include "bench/Bench.h"
 #include "ReferenceBench.h"
 
 #include <gtest/gtest.h>

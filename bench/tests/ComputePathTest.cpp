@@ -1,5 +1,5 @@
 #include "BenchComparison.h"
-#include "Bench.h"
+#include "bench/Bench.h"
 #include "RecordingDisplay.h"
 
 #include <gtest/gtest.h>

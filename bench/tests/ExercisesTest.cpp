@@ -1,4 +1,4 @@
-#include "Exercises.h"
+#include "bench/Exercises.h"
 
 #include <gtest/gtest.h>
 

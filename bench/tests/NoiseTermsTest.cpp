@@ -1,7 +1,7 @@
 // Compiled with -O3 so that the exhaustive loop is vectorised: all 2^31
 // draws in about a second.
 
-#include "NoiseTerms.h"
+#include "bench/NoiseTerms.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // two 32-bit halves, the delay line shifted slot by slot. The tests hold the
 // core to it bit for bit.
 
-#include "Measurement.h"
+#include "bench/Measurement.h"
 
 #include <array>
 #include <bit>

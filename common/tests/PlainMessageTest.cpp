@@ -1,4 +1,4 @@
-#include "PlainMessage.h"
+#include "common/PlainMessage.h"
 
 #include <QAbstractButton>
 #include <QApplication>

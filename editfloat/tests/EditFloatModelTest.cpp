@@ -1,5 +1,5 @@
-#include "EditFloatModel.h"
-#include "RecordingHost.h"
+#include "editfloat/EditFloatModel.h"
+#include "tools/testsupport/RecordingHost.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "KeyFilter.h"
+#include "editfloat/KeyFilter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "LocaleNumber.h"
+#include "editfloat/LocaleNumber.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "DecimalSeparator.h"
-#include "EditFloatUnit.h"
-#include "PlainMessage.h"
+#include "common/DecimalSeparator.h"
+#include "editfloat/EditFloatUnit.h"
+#include "common/PlainMessage.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,7 +2,7 @@
 // its size; look-ups outside the switch and shape ranges give nothing.
 #include <QtTest>
 
-#include "EmbeddedPictures.h"
+#include "resources/EmbeddedPictures.h"
 
 class EmbeddedPicturesTest : public QObject {
     Q_OBJECT

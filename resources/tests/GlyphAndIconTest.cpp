@@ -1,7 +1,7 @@
 // Menu glyphs and the program icon: file sizes, headers, palettes and masks.
 #include <QtTest>
 
-#include "EmbeddedPictures.h"
+#include "resources/EmbeddedPictures.h"
 #include "FileHeaders.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // forged streams are failures that the caller sees, with a message.
 #include <QtTest>
 
-#include "EmbeddedPictures.h"
+#include "resources/EmbeddedPictures.h"
 #include "FileHeaders.h"
-#include "JpegDecoder.h"
+#include "resources/JpegDecoder.h"
 
 namespace {
 

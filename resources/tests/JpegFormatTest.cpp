@@ -8,7 +8,7 @@
 
 #include <jpeglib.h>
 
-#include "EmbeddedPictures.h"
+#include "resources/EmbeddedPictures.h"
 #include "FileHeaders.h"
 
 namespace {

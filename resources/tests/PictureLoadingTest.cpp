@@ -4,9 +4,9 @@
 // readers give.
 #include <QtTest>
 
-#include "BmpDecoder.h"
-#include "DeferredIcon.h"
-#include "EmbeddedPictures.h"
+#include "resources/BmpDecoder.h"
+#include "resources/DeferredIcon.h"
+#include "resources/EmbeddedPictures.h"
 #include "FileHeaders.h"
 
 #include <QBuffer>

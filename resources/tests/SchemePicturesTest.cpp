@@ -6,21 +6,32 @@
 
 #include <array>
 
-#include "EmbeddedPictures.h"
-#include "SwitchPositionRows.h"
+#include "resources/EmbeddedPictures.h"
+#include "tools/picturegen/SchemeLayout.h"
+#include "tools/testsupport/SwitchPositionRows.h"
 
 namespace {
 
+// A switch of the drawing's own layout, in the test's coordinates.
 struct Switch {
+    Switch(const char* switchName, const picturegen::SwitchLayout& layout)
+        : name(switchName), pivot(Point(layout.pivot)), positions(layout.positions)
+    {
+        for (std::size_t i = 0; i < contacts.size(); ++i)
+            contacts[i] = Point(layout.contacts[i]);
+    }
+
+    static QPointF Point(picturegen::PixelPoint p) { return QPointF(p.x, p.y); }
+
     const char* name;
     QPointF pivot;
     std::array<QPointF, 3> contacts;
     int positions;
 };
 
-const Switch kK1{"K1", {130, 91}, {{{111, 79}, {104, 90}, {112, 103}}}, 3};
-const Switch kK2{"K2", {389, 154}, {{{362, 142}, {362, 168}, {}}}, 2};
-const Switch kK3{"K3", {452, 90}, {{{478, 78}, {479, 101}, {}}}, 2};
+const Switch kK1{"K1", picturegen::kSwitchK1};
+const Switch kK2{"K2", picturegen::kSwitchK2};
+const Switch kK3{"K3", picturegen::kSwitchK3};
 
 // The pixels that hold points of the segment pivot -> contact, between `from`
 // and `to` as fractions of its length (the pivot dot and the contact circle left out).

@@ -3,7 +3,7 @@
 // pictures of both signal groups identical.
 #include <QtTest>
 
-#include "EmbeddedPictures.h"
+#include "resources/EmbeddedPictures.h"
 
 namespace {
 

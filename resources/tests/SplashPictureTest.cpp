@@ -2,7 +2,7 @@
 // steel blue and yellow, with its yellow frame and emblem square.
 #include <QtTest>
 
-#include "EmbeddedPictures.h"
+#include "resources/EmbeddedPictures.h"
 #include "FileHeaders.h"
 
 namespace {

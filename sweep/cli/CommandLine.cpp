@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
 #include "FileName.h"
-#include "NumberText.h"
+#include "common/text/NumberText.h"
 #include "ValueList.h"
 
 #include <algorithm>
@@ -40,10 +40,10 @@ std::string LowerCase(std::string text)
 std::string ExperimentNames()
 {
     std::string names;
-    for (Experiment e : AllExperiments) {
+    for (Experiment e : theory::AllExperiments) {
         if (!names.empty())
-            names += e == AllExperiments[std::size(AllExperiments) - 1] ? " or " : ", ";
-        names += Describe(e).Name;
+            names += e == theory::AllExperiments[std::size(theory::AllExperiments) - 1] ? " or " : ", ";
+        names += theory::Describe(e).Name;
     }
     return names;
 }
@@ -52,7 +52,7 @@ std::string ReadExperiments(std::string_view text, SweepSettings& settings)
 {
     settings.Experiments.clear();
     for (std::string_view name : Split(text, ',')) {
-        const std::optional<Experiment> experiment = ExperimentNamed(name);
+        const std::optional<Experiment> experiment = theory::ExperimentNamed(name);
         if (!experiment)
             return "unknown experiment " + Quoted(name) + ": choose " + ExperimentNames();
         if (std::find(settings.Experiments.begin(), settings.Experiments.end(), *experiment) != settings.Experiments.end())

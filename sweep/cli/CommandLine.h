@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SweepSettings.h"
+#include "sweep/lib/SweepSettings.h"
 
 #include <string>
 #include <vector>

@@ -2,11 +2,11 @@
 
 #include "CommandLine.h"
 #include "Progress.h"
-#include "Sweep.h"
-#include "SweepPlot.h"
-#include "SweepReport.h"
+#include "sweep/lib/Sweep.h"
+#include "sweep/lib/SweepPlot.h"
+#include "sweep/lib/SweepReport.h"
 #include "VerifyCommand.h"
-#include "WholeFile.h"
+#include "common/files/WholeFile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -78,7 +78,7 @@ std::string Print(std::ostream& out, const std::string& text)
 int Verify(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
     const CommandContext& context)
 {
-    const Verification verification = VerifyJournal(arguments, context.Interruption);
+    const journal::Verification verification = VerifyJournal(arguments, context.Interruption);
     if (!verification.Error.empty()) {
         err << ProgramName << ": " << verification.Error << '\n';
         return verification.Status;

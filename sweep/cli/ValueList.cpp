@@ -1,6 +1,6 @@
 #include "ValueList.h"
 
-#include "ValueRange.h"
+#include "sweep/lib/ValueRange.h"
 
 #include <charconv>
 #include <cmath>

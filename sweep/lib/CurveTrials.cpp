@@ -1,6 +1,6 @@
 #include "CurveTrials.h"
 
-#include "DetectorBench.h"
+#include "bench/DetectorBench.h"
 
 #include <algorithm>
 

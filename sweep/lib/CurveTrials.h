@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Experiment.h"
-#include "Measurement.h"
+#include "theory/Experiment.h"
+#include "bench/Measurement.h"
 #include "SweepSettings.h"
 
 #include <cstdint>

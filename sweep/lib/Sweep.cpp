@@ -1,8 +1,8 @@
 #include "Sweep.h"
 
 #include "CurveTrials.h"
-#include "DetectorBench.h"
-#include "TheoryComparison.h"
+#include "bench/DetectorBench.h"
+#include "theory/TheoryComparison.h"
 
 #include <algorithm>
 #include <atomic>
@@ -14,22 +14,6 @@ namespace sweep {
 namespace {
 
 // Keeps the sum of what the bench publishes over several runs.
-class Tally : public ResultDisplay {
-public:
-    void PublishResult(double registerReading, int32_t trials, int32_t counter) override
-    {
-        ReadingSum += registerReading;
-        Trials += trials;
-        Counter += counter;
-        ++Runs;
-    }
-
-    double ReadingSum = 0.0;
-    int64_t Trials = 0;
-    int64_t Counter = 0;
-    int64_t Runs = 0;
-};
-
 uint64_t SplitMix64(uint64_t x)
 {
     x += 0x9E3779B97F4A7C15u;
@@ -41,7 +25,7 @@ uint64_t SplitMix64(uint64_t x)
 void Compare(PointResult& result, const SweepSettings& settings)
 {
     const SweepPoint& point = result.Point;
-    static_cast<Comparison&>(result) = CompareWithTheory(point.Kind, settings.Signal1, settings.Signal2, point.Gain,
+    static_cast<theory::Comparison&>(result) = theory::CompareWithTheory(point.Kind, settings.Signal1, settings.Signal2, point.Gain,
         point.Threshold, result.Trials, result.Counter, result.Reading);
 }
 
@@ -193,17 +177,18 @@ PointResult RunPoint(const SweepSettings& settings, const SweepPoint& point, con
 {
     DetectorBench bench(point.Seed);
     const MeasurementInputs inputs = BenchInputs(settings, point.Kind, point.Gain, point.Threshold);
-    Tally tally;
-    for (int32_t run = 0; run < settings.Trials / TrialCount; ++run) {
+    PointResult result{{}, point};
+    double readingSum = 0.0;
+    int32_t runs = 0;
+    for (; runs < settings.Trials / TrialCount; ++runs) {
         if (stop != nullptr && stop->load() != 0)
             return {{}, point};
-        bench.RunMeasurement(inputs, tally);
+        const MeasurementResult published = bench.Measure(inputs).value_or(MeasurementResult{});
+        readingSum += published.RegisterReading;
+        result.Trials += published.Trials;
+        result.Counter += published.Counter;
     }
-
-    PointResult result{{}, point};
-    result.Trials = tally.Trials;
-    result.Counter = tally.Counter;
-    result.Reading = tally.ReadingSum / static_cast<double>(tally.Runs);
+    result.Reading = readingSum / static_cast<double>(runs);
     Compare(result, settings);
     return result;
 }

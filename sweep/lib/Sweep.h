@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Experiment.h"
+#include "theory/Experiment.h"
 #include "SweepSettings.h"
-#include "TheoryComparison.h"
+#include "theory/TheoryComparison.h"
 
 #include <atomic>
 #include <cstdint>
@@ -22,7 +22,7 @@ struct SweepPoint {
 };
 
 // A point's results beside theory (the Comparison they make).
-struct PointResult : Comparison {
+struct PointResult : theory::Comparison {
     SweepPoint Point;
     // What the bench published, summed over its runs of 1000 trials (a
     // noise-power point: its runs, and the mean of their readings).

@@ -1,7 +1,7 @@
 #include "SweepPlot.h"
 
 #include "AxisScale.h"
-#include "Theory.h"
+#include "theory/Theory.h"
 
 #include <QBuffer>
 #include <QChart>
@@ -155,11 +155,11 @@ public:
         const int steps = TheoryStepsFor(settings_.Experiments.size() * gains.size());
         for (Experiment e : settings_.Experiments)
             for (double gain : gains) {
-                const StatisticModel model = DecisionStatistic(e, settings_.Signal1, settings_.Signal2, gain);
+                const theory::StatisticModel model = theory::DecisionStatistic(e, settings_.Signal1, settings_.Signal2, gain);
                 QList<QPointF> theory;
-                for (int step = 0; step <= steps && ModelResolvesNoise(model); ++step) {
+                for (int step = 0; step <= steps && theory::ModelResolvesNoise(model); ++step) {
                     const double h = Along(span, step, steps);
-                    theory.append({h, CrossingProbability(model, h)});
+                    theory.append({h, theory::CrossingProbability(model, h)});
                 }
                 AddCurve(SeriesName(e, gain), Curve(e, gain),
                     [](const PointResult& r) { return r.Point.Threshold; }, theory);
@@ -180,8 +180,8 @@ public:
                 for (int step = 0; step <= steps; ++step) {
                     const double k = Along(span, step, steps);
                     const double y = readings
-                        ? NoisePowerReading(settings_.Signal1, k).Expected
-                        : CrossingProbability(DecisionStatistic(e, settings_.Signal1, settings_.Signal2, k), threshold);
+                        ? theory::NoisePowerReading(settings_.Signal1, k).Expected
+                        : theory::CrossingProbability(theory::DecisionStatistic(e, settings_.Signal1, settings_.Signal2, k), threshold);
                     theory.append({k, y});
                     top = std::max(top, y);
                 }
@@ -191,7 +191,7 @@ public:
                         points.push_back(&r);
                 for (const PointResult* r : points)
                     top = std::max(top, r->Range.High);
-                QString name = Text(Describe(e).RussianName);
+                QString name = Text(theory::Describe(e).RussianName);
                 if (!readings)
                     name += ", H = " + Number(threshold);
                 AddCurve(name, points, [](const PointResult& r) { return r.Point.Gain; }, theory);
@@ -206,12 +206,12 @@ public:
         const std::vector<double> gains = Distinct(settings_.Gains);
         const int steps = TheoryStepsFor(gains.size());
         for (double gain : gains) {
-            const StatisticModel ys = DecisionStatistic(along, settings_.Signal1, settings_.Signal2, gain);
-            const StatisticModel xs = DecisionStatistic(across, settings_.Signal1, settings_.Signal2, gain);
+            const theory::StatisticModel ys = theory::DecisionStatistic(along, settings_.Signal1, settings_.Signal2, gain);
+            const theory::StatisticModel xs = theory::DecisionStatistic(across, settings_.Signal1, settings_.Signal2, gain);
             PlotCurve& curve = NewCurve("K = " + Number(gain));
-            for (int step = 0; step <= steps && ModelResolvesNoise(xs) && ModelResolvesNoise(ys); ++step) {
+            for (int step = 0; step <= steps && theory::ModelResolvesNoise(xs) && theory::ModelResolvesNoise(ys); ++step) {
                 const double h = Along(span, step, steps);
-                curve.Theory.append({CrossingProbability(xs, h), CrossingProbability(ys, h)});
+                curve.Theory.append({theory::CrossingProbability(xs, h), theory::CrossingProbability(ys, h)});
             }
             const std::vector<const PointResult*> vertical = Curve(along, gain);
             const std::vector<const PointResult*> horizontal = Curve(across, gain);
@@ -228,7 +228,7 @@ public:
         chance->append({{0.0, 0.0}, {1.0, 1.0}});
         chance->setPen(QPen(QColor(0xa0, 0xa0, 0xa0), 1.0, Qt::DashLine));
         AddUnlisted(chance);
-        SetAxes(Text(Describe(across).RussianAxis), Text(Describe(along).RussianAxis), {0.0, 1.0}, {0.0, 1.0});
+        SetAxes(Text(theory::Describe(across).RussianAxis), Text(theory::Describe(along).RussianAxis), {0.0, 1.0}, {0.0, 1.0});
     }
 
     void SetTitle(const QString& title) { chart_.setTitle(title); }
@@ -351,13 +351,13 @@ private:
     {
         QString name = "K = " + Number(gain);
         if (settings_.Experiments.size() > 1)
-            name = Text(Describe(e).RussianName) + ", " + name;
+            name = Text(theory::Describe(e).RussianName) + ", " + name;
         return name;
     }
 
     QString YTitle() const
     {
-        return settings_.Experiments.size() == 1 ? Text(Describe(settings_.Experiments.front()).RussianAxis)
+        return settings_.Experiments.size() == 1 ? Text(theory::Describe(settings_.Experiments.front()).RussianAxis)
                                                  : QString("Частота события");
     }
 

@@ -1,6 +1,6 @@
 #include "SweepReport.h"
 
-#include "NumberText.h"
+#include "common/text/NumberText.h"
 
 #include <algorithm>
 
@@ -82,8 +82,8 @@ std::string TableText(const SweepSettings& settings, uint32_t baseSeed, const st
         for (const PointResult& result : results)
             if (result.Point.Kind == experiment)
                 block.push_back(&result);
-        const ExperimentInfo& info = Describe(experiment);
-        text += '\n' + std::string(info.Name) + " (switches " + SwitchPositions(experiment) + "): "
+        const theory::ExperimentInfo& info = theory::Describe(experiment);
+        text += '\n' + std::string(info.Name) + " (switches " + theory::SwitchPositions(experiment) + "): "
             + std::string(info.Event) + '\n';
         text += CountsTrials(experiment) ? CountingBlock(block) : ReadingBlock(block);
     }
@@ -105,7 +105,7 @@ std::string CsvText(const SweepSettings& settings, uint32_t baseSeed, const std:
                        "low95,high95,theory,model_mean,model_sd,consistent,seed,curve_seed\n";
     for (const PointResult& r : results) {
         const bool counts = CountsTrials(r.Point.Kind);
-        const Row fields{std::string(Describe(r.Point.Kind).Name), SwitchPositions(r.Point.Kind),
+        const Row fields{std::string(theory::Describe(r.Point.Kind).Name), theory::SwitchPositions(r.Point.Kind),
             std::to_string(settings.Signal1), std::to_string(settings.Signal2), ShortestText(r.Point.Gain),
             counts ? ShortestText(r.Point.Threshold) : "", std::to_string(r.Trials),
             counts ? std::to_string(r.Counter) : "", counts ? "" : ShortestText(r.Reading),

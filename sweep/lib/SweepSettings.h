@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Experiment.h"
-#include "Measurement.h"
+#include "theory/Experiment.h"
+#include "bench/Measurement.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,6 +9,9 @@
 #include <vector>
 
 namespace sweep {
+
+// A sweep runs the experiments that theory names.
+using theory::Experiment;
 
 // Everything a sweep is asked to do. The defaults are the bench's own
 // settings at program start.

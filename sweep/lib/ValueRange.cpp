@@ -1,6 +1,6 @@
 #include "ValueRange.h"
 
-#include "NumberText.h"
+#include "common/text/NumberText.h"
 
 #include <charconv>
 #include <cmath>

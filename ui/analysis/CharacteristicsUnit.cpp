@@ -1,19 +1,18 @@
 #include "CharacteristicsUnit.h"
 
-#include "EditFloatUnit.h"
-#include "Experiment.h"
-#include "NumberText.h"
-#include "PlainMessage.h"
-#include "SavePictureDialog.h"
-#include "SweepPlot.h"
+#include "editfloat/EditFloatUnit.h"
+#include "theory/Experiment.h"
+#include "common/text/NumberText.h"
+#include "common/PlainMessage.h"
+#include "sweep/lib/SweepPlot.h"
 #include "SweepPlotView.h"
-#include "SweepReport.h"
+#include "sweep/lib/SweepReport.h"
 #include "SweepRun.h"
 #include "SweepTable.h"
-#include "ValueRange.h"
-#include "WholeFile.h"
-#include "WindowFonts.h"
-#include "WindowPlacement.h"
+#include "sweep/lib/ValueRange.h"
+#include "common/files/WholeFile.h"
+#include "common/WindowFonts.h"
+#include "common/WindowPlacement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -41,7 +40,7 @@
 
 namespace {
 
-using sweep::Experiment;
+using theory::Experiment;
 
 // Fits a screen of 1024 x 768 with its frame; the layout gives way down to 800 x 600.
 constexpr QSize DesignedSize(1000, 700);
@@ -78,7 +77,7 @@ TEditFloat* NewField(const char* name, const QString& accessibleName, double min
 
 QString Decimal(double value, int decimals)
 {
-    return QString::fromStdString(FixedText(value, decimals)).replace('.', ',');
+    return QString::fromStdString(WithDecimalComma(FixedText(value, decimals)));
 }
 
 // "обнаружение: 0,7560 (95 %: 0,7284…0,7816), теория 0,7601"
@@ -86,7 +85,7 @@ QString ResultText(const sweep::PointResult& r)
 {
     const bool counts = CountsTrials(r.Point.Kind);
     const int decimals = counts ? 4 : 2;
-    QString text = RussianText(sweep::Describe(r.Point.Kind).RussianName) + ": " + Decimal(r.Observed, decimals)
+    QString text = RussianText(theory::Describe(r.Point.Kind).RussianName) + ": " + Decimal(r.Observed, decimals)
         + (counts ? "" : " мВ*мВ") + " (95 %: " + Decimal(r.Range.Low, decimals) + QChar(0x2026)
         + Decimal(r.Range.High, decimals) + "), теория ";
     return text + (r.TheoryApplies ? Decimal(r.Theory, decimals) : QStringLiteral("не определена"));
@@ -94,9 +93,9 @@ QString ResultText(const sweep::PointResult& r)
 
 } // namespace
 
-TCharacteristicsForm::TCharacteristicsForm(std::function<BenchChoice()> bench, QWidget* owner)
+TCharacteristicsForm::TCharacteristicsForm(const AnalysisHost& host, QWidget* owner)
     : QWidget(owner, Qt::Window),
-      bench_(std::move(bench)),
+      host_(host),
       run_(new SweepRun(this)),
       progressTimer_(new QTimer(this))
 {
@@ -127,9 +126,9 @@ void TCharacteristicsForm::BuildControls()
     EventChoice = new QComboBox(this);
     EventChoice->setObjectName("EventChoice");
     EventChoice->setAccessibleName(QStringLiteral("Событие"));
-    for (Experiment e : sweep::AllExperiments)
+    for (Experiment e : theory::AllExperiments)
         if (CountsTrials(e))
-            EventChoice->addItem(RussianText(sweep::Describe(e).RussianName), static_cast<int>(e));
+            EventChoice->addItem(RussianText(theory::Describe(e).RussianName), static_cast<int>(e));
 
     Signal1Shape = new QSpinBox(this);
     Signal2Shape = new QSpinBox(this);
@@ -290,7 +289,7 @@ void TCharacteristicsForm::DrawingChanged()
 
 void TCharacteristicsForm::TakeFromBenchClick()
 {
-    const BenchChoice choice = bench_();
+    const BenchChoice choice = host_.Bench ? host_.Bench() : BenchChoice{};
     Signal1Shape->setValue(choice.Signal1);
     Signal2Shape->setValue(choice.Signal2);
     GainField->SetVal(choice.Gain);
@@ -457,9 +456,10 @@ void TCharacteristicsForm::ShowMark(int mark)
     }
     const sweep::PlotMark& m = plot->Marks()[static_cast<size_t>(mark)];
     const sweep::PointResult& r = shown_[m.Result];
-    QString text = QStringLiteral("K = ") + WithDecimalComma(ShortestText(r.Point.Gain));
+    QString text = QStringLiteral("K = ") + QString::fromStdString(WithDecimalComma(ShortestText(r.Point.Gain)));
     if (CountsTrials(r.Point.Kind))
-        text += QStringLiteral(", H = ") + WithDecimalComma(ShortestText(r.Point.Threshold)) + QStringLiteral(" мВ");
+        text += QStringLiteral(", H = ") + QString::fromStdString(WithDecimalComma(ShortestText(r.Point.Threshold)))
+            + QStringLiteral(" мВ");
     text += QStringLiteral(" — ") + ResultText(r);
     if (m.Across)
         text += QStringLiteral("; ") + ResultText(shown_[*m.Across]);
@@ -488,7 +488,7 @@ void TCharacteristicsForm::SavePlotClick()
     sweep::Plot* plot = PlotView->CurrentPlot();
     if (plot == nullptr)
         return;
-    const std::optional<QString> fileName = ChoosePlotFileName(this);
+    const std::optional<QString> fileName = host_.ChoosePlotFile ? host_.ChoosePlotFile(this) : std::nullopt;
     if (!fileName)
         return;
     const QByteArray bytes = plot->Encode(fileName->endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive));
@@ -502,7 +502,8 @@ void TCharacteristicsForm::SaveTableClick()
 {
     if (shown_.empty())
         return;
-    const std::optional<QString> fileName = ChooseCsvFileName(this, QStringLiteral("Характеристика.csv"));
+    const std::optional<QString> fileName
+        = host_.ChooseCsvFile ? host_.ChooseCsvFile(this, QStringLiteral("Характеристика.csv")) : std::nullopt;
     if (!fileName)
         return;
     OutputFiles file(OutputFiles::UnreadFifo::Fail);
@@ -541,7 +542,7 @@ void TCharacteristicsForm::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-QWidget* NewCharacteristicsForm(const BenchChoiceSource& bench, QWidget* owner)
+QWidget* NewCharacteristicsForm(const AnalysisHost& host, QWidget* owner)
 {
-    return new TCharacteristicsForm(bench, owner);
+    return new TCharacteristicsForm(host, owner);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CharacteristicsOpener.h"
-#include "Sweep.h"
-#include "SweepSettings.h"
+#include "ui/analysis/interface/AnalysisInterface.h"
+#include "sweep/lib/Sweep.h"
+#include "sweep/lib/SweepSettings.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -43,7 +43,8 @@ public:
         NoisePowerAgainstGain,     // the noise-power reading against K
     };
 
-    TCharacteristicsForm(std::function<BenchChoice()> bench, QWidget* owner);
+    // The bench's settings and the save dialogs come from the host.
+    TCharacteristicsForm(const AnalysisHost& host, QWidget* owner);
 
     // «Взять с установки»: the shapes and K as the bench has them now.
     void TakeFromBenchClick();
@@ -106,7 +107,7 @@ private:
     void EnableCommands();
     Drawing CurrentDrawing() const;
 
-    std::function<BenchChoice()> bench_;
+    AnalysisHost host_;
     SweepRun* run_;
     QTimer* progressTimer_;
     QElapsedTimer elapsed_;
@@ -123,4 +124,4 @@ private:
 
 // The window as a CharacteristicsFactory makes it: what the module exports,
 // and what tests set in its place.
-QWidget* NewCharacteristicsForm(const BenchChoiceSource& bench, QWidget* owner);
+QWidget* NewCharacteristicsForm(const AnalysisHost& host, QWidget* owner);

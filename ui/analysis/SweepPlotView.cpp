@@ -1,6 +1,6 @@
 #include "SweepPlotView.h"
 
-#include "SweepPlot.h"
+#include "sweep/lib/SweepPlot.h"
 
 #include <QGraphicsScene>
 #include <QMouseEvent>

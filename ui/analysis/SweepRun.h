@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Sweep.h"
+#include "sweep/lib/Sweep.h"
 
 #include <QObject>
 #include <atomic>

@@ -1,6 +1,7 @@
 #include "SweepTable.h"
 
-#include "Experiment.h"
+#include "common/text/NumberText.h"
+#include "theory/Experiment.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -28,12 +29,12 @@ std::vector<std::string> CsvCells(const std::string& line)
 QString CellText(int column, const std::string& cell)
 {
     if (column == ExperimentColumn) {
-        const std::optional<sweep::Experiment> experiment = sweep::ExperimentNamed(cell);
-        return experiment ? RussianText(sweep::Describe(*experiment).RussianName) : QString::fromStdString(cell);
+        const std::optional<theory::Experiment> experiment = theory::ExperimentNamed(cell);
+        return experiment ? RussianText(theory::Describe(*experiment).RussianName) : QString::fromStdString(cell);
     }
     if (column == VerdictColumn)
         return cell == "yes" ? QStringLiteral("да") : cell == "no" ? QStringLiteral("нет") : QStringLiteral("н/д");
-    return WithDecimalComma(cell);
+    return QString::fromStdString(WithDecimalComma(cell));
 }
 
 } // namespace
@@ -69,11 +70,6 @@ void ShowSweepCsv(QTableWidget& table, const std::string& csv)
         }
     }
     table.resizeColumnsToContents();
-}
-
-QString WithDecimalComma(const std::string& text)
-{
-    return QString::fromStdString(text).replace('.', ',');
 }
 
 QString RussianText(std::string_view text)

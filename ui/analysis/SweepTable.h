@@ -16,6 +16,5 @@ QTableWidget* NewSweepTable(QWidget* parent);
 // cell keeps the CSV's own text under Qt::UserRole.
 void ShowSweepCsv(QTableWidget& table, const std::string& csv);
 
-// The sweep's text (its numbers written with a point) as the windows show it.
-QString WithDecimalComma(const std::string& text);
+// One of the sweep's Russian texts (UTF-8) as the windows show it.
 QString RussianText(std::string_view text);

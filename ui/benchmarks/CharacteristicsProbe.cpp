@@ -9,12 +9,12 @@
 //    and what one chunk of 10,000 trials costs for each experiment, the
 //    unit a stop waits for.
 //   QT_QPA_PLATFORM=offscreen characteristics-probe [repetitions]
-#include "Application.h"
-#include "CharacteristicsUnit.h"
-#include "ComputePath.h"
-#include "CurveTrials.h"
-#include "EditFloatUnit.h"
-#include "SweepPlotView.h"
+#include "ui/support/Application.h"
+#include "ui/analysis/CharacteristicsUnit.h"
+#include "bench/ComputePath.h"
+#include "sweep/lib/CurveTrials.h"
+#include "editfloat/EditFloatUnit.h"
+#include "ui/analysis/SweepPlotView.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -97,7 +97,7 @@ void Ask(TCharacteristicsForm& form, TCharacteristicsForm::Drawing drawing, doub
     form.StepField->SetVal(step);
 }
 
-double ChunkCost(sweep::Experiment experiment)
+double ChunkCost(theory::Experiment experiment)
 {
     sweep::SweepSettings settings;
     std::vector<double> statistics(static_cast<size_t>(sweep::ChunkTrials));
@@ -118,7 +118,9 @@ int main(int argc, char** argv)
 {
     TApplication application(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    TCharacteristicsForm form([] { return BenchChoice{1, 2, 6.0}; }, nullptr);
+    AnalysisHost host;
+    host.Bench = [] { return BenchChoice{1, 2, 6.0}; };
+    TCharacteristicsForm form(host, nullptr);
     form.resize(1000, 700);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
@@ -156,9 +158,9 @@ int main(int argc, char** argv)
     std::printf("«Остановить» to the window ready: median %.1f ms, longest %.1f ms (target <= 100 ms)\n",
         stops[stops.size() / 2], stops.back());
 
-    for (sweep::Experiment e : {sweep::Experiment::Detection, sweep::Experiment::FalseAlarms,
-             sweep::Experiment::Distinction1, sweep::Experiment::Distinction2})
+    for (theory::Experiment e : {theory::Experiment::Detection, theory::Experiment::FalseAlarms,
+             theory::Experiment::Distinction1, theory::Experiment::Distinction2})
         std::printf("one chunk of %lld trials, %s, K = 1000: %.2f ms\n", static_cast<long long>(sweep::ChunkTrials),
-            sweep::Describe(e).Name.data(), ChunkCost(e));
+            theory::Describe(e).Name.data(), ChunkCost(e));
     return 0;
 }

@@ -1,14 +1,12 @@
 // Times one measurement as the student starts it: from the click on
 // "Выполнить измерение" to the result painted in the three displays, for
-// each of the five experiments, in the program's own windows.
+// each of the five experiments, in the program's own windows with the
+// session's journal kept as the program keeps it.
 //   measurement-probe [repetitions]
 // Prints one line per experiment: median and longest time in milliseconds.
-#include "Application.h"
-#include "PictureImage.h"
-#include "RadioGroup.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
+#include "ui/controls/RadioGroup.h"
+#include "ui/program/LabProgram.h"
+#include "ui/support/Application.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -49,29 +47,23 @@ int main(int argc, char** argv)
 {
     TApplication application(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    const auto form1 = std::make_unique<TForm1>();
-    Form1 = form1.get();
-    const auto form2 = std::make_unique<TForm2>();
-    Form2 = form2.get();
-    const auto form3 = std::make_unique<TForm3>();
-    Form3 = form3.get();
-    form1->show();
-    if (!QTest::qWaitForWindowExposed(form1.get()))
+    LabProgram program;
+    TForm1& form1 = *program.form1;
+    TForm2& form2 = *program.form2;
+    form1.show();
+    if (!QTest::qWaitForWindowExposed(&form1))
         return 1;
 
     for (const Experiment& experiment : Experiments) {
-        form2->RadioGroup1->Item(experiment.k1 - 1)->click();
-        form2->RadioGroup2->Item(experiment.k2 - 1)->click();
-        form2->RadioGroup3->Item(experiment.k3 - 1)->click();
-        ClickToPaintedResult(*form1);
+        form2.RadioGroup1->Item(experiment.k1 - 1)->click();
+        form2.RadioGroup2->Item(experiment.k2 - 1)->click();
+        form2.RadioGroup3->Item(experiment.k3 - 1)->click();
+        ClickToPaintedResult(form1);
         std::vector<double> times;
         for (int run = 0; run < repetitions; ++run)
-            times.push_back(ClickToPaintedResult(*form1));
+            times.push_back(ClickToPaintedResult(form1));
         std::sort(times.begin(), times.end());
         std::printf("%-34s median %6.2f ms   longest %6.2f ms\n", experiment.name, times[times.size() / 2], times.back());
     }
-    Form3 = nullptr;
-    Form2 = nullptr;
-    Form1 = nullptr;
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "PictureImage.h"
 
-#include "EmbeddedPictures.h"
+#include "resources/EmbeddedPictures.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "Application.h"
 
 #include "ClassicStyle.h"
-#include "PlainMessage.h"
-#include "WindowFonts.h"
+#include "common/PlainMessage.h"
+#include "common/WindowFonts.h"
 
 // The classic look the windows were designed in: raised buttons, sunken
 // fields, group frames drawn through their captions, and the windows' font

@@ -1,6 +1,6 @@
 #include "ClassicStyle.h"
 
-#include "DeferredIcon.h"
+#include "resources/DeferredIcon.h"
 
 #include <QGuiApplication>
 #include <QPointer>

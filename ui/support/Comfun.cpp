@@ -1,10 +1,10 @@
 #include "Comfun.h"
 
-#include "NumberText.h"
-#include "PictureImage.h"
-#include "PlainMessage.h"
+#include "common/text/NumberText.h"
+#include "ui/controls/PictureImage.h"
+#include "common/PlainMessage.h"
 #include "SavePictureDialog.h"
-#include "WholeFile.h"
+#include "common/files/WholeFile.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -47,7 +47,7 @@ QString FloatToText(std::uint32_t selector, double value)
 {
     const std::string text = selector < FixedSelectors ? FixedText(value, static_cast<int>(selector))
                                                        : ExponentText(value, ExponentDecimals);
-    return QString::fromLatin1(WithDecimalSeparator(text, ','));
+    return QString::fromLatin1(WithDecimalComma(text));
 }
 
 void SaveImageAsBitmap(TImage* image)

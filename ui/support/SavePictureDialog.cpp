@@ -1,6 +1,6 @@
 #include "SavePictureDialog.h"
 
-#include "WindowPlacement.h"
+#include "common/WindowPlacement.h"
 
 #include <QAbstractButton>
 #include <QApplication>

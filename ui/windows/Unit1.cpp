@@ -1,24 +1,20 @@
 #include "Unit1.h"
 
-#include "CharacteristicsOpener.h"
-#include "Comfun.h"
-#include "EditFloatUnit.h"
-#include "EmbeddedPictures.h"
-#include "GroupBox.h"
+#include "ui/support/Comfun.h"
+#include "editfloat/EditFloatUnit.h"
+#include "resources/EmbeddedPictures.h"
+#include "ui/controls/GroupBox.h"
 #include "HelloUnit.h"
-#include "HelpMenu.h"
-#include "JournalUnit.h"
-#include "KeptJournal.h"
-#include "PictureClipboard.h"
-#include "PictureImage.h"
-#include "Panel.h"
-#include "PlainMessage.h"
-#include "SchemeTable.h"
-#include "ScreenCursor.h"
+#include "ui/controls/PictureClipboard.h"
+#include "ui/controls/PictureImage.h"
+#include "ui/controls/Panel.h"
+#include "common/PlainMessage.h"
+#include "ui/support/SchemeTable.h"
+#include "ui/support/ScreenCursor.h"
 #include "Unit2.h"
 #include "Unit3.h"
-#include "WindowFonts.h"
-#include "WindowPlacement.h"
+#include "common/WindowFonts.h"
+#include "common/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -116,7 +112,6 @@ QAction* NewSeparator(QMenu* menu, const char* name)
 TForm1::TForm1(QWidget* owner, DetectorBench& bench)
     : QMainWindow(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      Journal(new KeptJournal(bench.Seed(), this)),
       bench_(bench)
 {
     setObjectName("Form1");
@@ -234,17 +229,6 @@ void TForm1::BuildMenus()
     N6 = NewMenuItem(N2, "N6", switchesGlyph, QStringLiteral("Положение ключей"));
     N7 = NewMenuItem(N2, "N7", signalsGlyph, QStringLiteral("Сигналы"));
     N8 = NewMenuItem(N2, "N8", measureGlyph, QStringLiteral("Выполнить измерение"));
-    JournalMenu = MainMenu1->addMenu(QStringLiteral("Журнал"));
-    JournalMenu->setObjectName("JournalMenu");
-    JournalItem = JournalMenu->addAction(QStringLiteral("Журнал измерений"));
-    JournalItem->setObjectName("JournalItem");
-    AnalysisMenu = MainMenu1->addMenu(QStringLiteral("Анализ"));
-    AnalysisMenu->setObjectName("AnalysisMenu");
-    CharacteristicsItem = AnalysisMenu->addAction(QStringLiteral("Характеристики…"));
-    CharacteristicsItem->setObjectName("CharacteristicsItem");
-    // «Справка» keeps itself the rightmost menu: menus added to the bar later
-    // land between «Лабораторная установка» and it.
-    AddHelpMenu(this);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
@@ -268,8 +252,6 @@ void TForm1::BuildMenus()
         connect(item, &QAction::triggered, this, &TForm1::Button2Click);
     for (QAction* item : {N8, N14})
         connect(item, &QAction::triggered, this, &TForm1::Button3Click);
-    connect(JournalItem, &QAction::triggered, this, &TForm1::JournalItemClick);
-    connect(CharacteristicsItem, &QAction::triggered, this, &TForm1::CharacteristicsItemClick);
 }
 
 // Not resizable: the designed client area plus the menu bar, except while
@@ -341,18 +323,17 @@ void TForm1::Button3Click()
     inputs.Gain = EditFloat1->Val();
     inputs.Threshold = EditFloat2->Val();
     inputs.Switches = Form2->Switches();
-    const bool measured = bench_.RunMeasurement(inputs, *this);
+    const std::optional<MeasurementResult> result = bench_.Measure(inputs, this);
     SetScreenCursor(crDefault);
-    // Kept before any message waits for the student: a program ended then
-    // has lost no row.
-    Journal->Record(inputs, published_);
-    if (!measured)
+    // Announced before any message waits for the student: a program ended
+    // then has lost no record of it.
+    emit MeasurementFinished(inputs, result.value_or(MeasurementResult{}));
+    if (!result)
         ShowPlainMessage(RefusalMessage);
 }
 
 void TForm1::PublishResult(double registerReading, int32_t trials, int32_t counter)
 {
-    published_ = {registerReading, trials, counter};
     StaticText1->setText(FloatToText(2, registerReading));
     StaticText2->setText(QString::number(trials));
     StaticText3->setText(QString::number(counter));
@@ -383,28 +364,6 @@ void TForm1::EditFloat1Exit()
 void TForm1::EditFloat2Exit()
 {
     EditFloat2->GetModify();
-}
-
-void TForm1::JournalItemClick()
-{
-    if (JournalForm == nullptr)
-        JournalForm = new TJournalForm(*Journal, this);
-    JournalForm->show();
-    JournalForm->raise();
-    JournalForm->activateWindow();
-}
-
-void TForm1::CharacteristicsItemClick()
-{
-    if (CharacteristicsForm == nullptr) {
-        const auto bench = [this] { return BenchChoice{Form3->Signal1Shape, Form3->Signal2Shape, EditFloat1->Val()}; };
-        CharacteristicsForm = NewCharacteristicsWindow(bench, this);
-        if (CharacteristicsForm == nullptr)
-            return;
-    }
-    CharacteristicsForm->show();
-    CharacteristicsForm->raise();
-    CharacteristicsForm->activateWindow();
 }
 
 TImage* TForm1::SchemeImage(const SwitchConfiguration& switches) const

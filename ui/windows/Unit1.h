@@ -1,13 +1,12 @@
 #pragma once
 
-#include "Bench.h"
-#include "Panel.h"
+#include "bench/Bench.h"
+#include "ui/controls/Panel.h"
 
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
 
-class KeptJournal;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -16,7 +15,6 @@ class QMenuBar;
 class QPushButton;
 class TEditFloat;
 class TImage;
-class TJournalForm;
 
 // The main window: the bench's schematic for the current switch positions,
 // the commands that open the two dialogs and run a measurement, the gain K
@@ -44,11 +42,6 @@ public:
     void N5Click();
     void EditFloat1Exit();
     void EditFloat2Exit();
-    // Shows the journal window, created at the first call.
-    void JournalItemClick();
-    // Shows the window «Характеристики», created at the first call with the
-    // shapes and K the bench has then.
-    void CharacteristicsItemClick();
 
     void PublishResult(double registerReading, int32_t trials, int32_t counter) override;
 
@@ -95,16 +88,11 @@ public:
     QAction* N13;
     QAction* N14;
 
-    // The menu to the right of the bench's own: the session's journal.
-    QMenu* JournalMenu;
-    QAction* JournalItem;
-    // Every measurement of the session, kept in the user's data folder.
-    KeptJournal* Journal;
-    TJournalForm* JournalForm = nullptr;
-    // The menu «Анализ», right of «Журнал»: the sweep's characteristics.
-    QMenu* AnalysisMenu;
-    QAction* CharacteristicsItem;
-    QWidget* CharacteristicsForm = nullptr;
+signals:
+    // Every measurement the command starts, refused ones too, once it has
+    // ended and before any message waits for the student: what was set and
+    // what the bench published.
+    void MeasurementFinished(const MeasurementInputs& inputs, const MeasurementResult& result);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -118,8 +106,6 @@ private:
     void FixDesignedSize();
 
     DetectorBench& bench_;
-    // What the last measurement published, for the journal.
-    MeasurementResult published_;
 };
 
 extern TForm1* Form1;

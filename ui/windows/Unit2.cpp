@@ -1,10 +1,10 @@
 #include "Unit2.h"
 
-#include "PictureImage.h"
-#include "RadioGroup.h"
+#include "ui/controls/PictureImage.h"
+#include "ui/controls/RadioGroup.h"
 #include "Unit1.h"
-#include "WindowFonts.h"
-#include "WindowPlacement.h"
+#include "common/WindowFonts.h"
+#include "common/WindowPlacement.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Measurement.h"
+#include "bench/Measurement.h"
 
 #include <QDialog>
 #include <cstdint>

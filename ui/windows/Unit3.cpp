@@ -1,13 +1,13 @@
 #include "Unit3.h"
 
-#include "Comfun.h"
-#include "EmbeddedPictures.h"
-#include "GroupBox.h"
-#include "Panel.h"
-#include "PictureClipboard.h"
-#include "PictureImage.h"
-#include "RadioGroup.h"
-#include "WindowPlacement.h"
+#include "ui/support/Comfun.h"
+#include "resources/EmbeddedPictures.h"
+#include "ui/controls/GroupBox.h"
+#include "ui/controls/Panel.h"
+#include "ui/controls/PictureClipboard.h"
+#include "ui/controls/PictureImage.h"
+#include "ui/controls/RadioGroup.h"
+#include "common/WindowPlacement.h"
 
 #include <QAction>
 #include <QButtonGroup>

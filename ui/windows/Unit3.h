@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Panel.h"
+#include "ui/controls/Panel.h"
 
 #include <QDialog>
 #include <array>

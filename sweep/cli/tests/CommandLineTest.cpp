@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "sweep/cli/CommandLine.h"
 
 #include <gtest/gtest.h>
 

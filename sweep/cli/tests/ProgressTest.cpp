@@ -1,4 +1,4 @@
-#include "Progress.h"
+#include "sweep/cli/Progress.h"
 
 #include <gtest/gtest.h>
 

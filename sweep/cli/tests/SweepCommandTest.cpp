@@ -1,6 +1,6 @@
-#include "SweepCommand.h"
-#include "SweepPlot.h"
-#include "TestFolder.h"
+#include "sweep/cli/SweepCommand.h"
+#include "sweep/lib/SweepPlot.h"
+#include "tools/testsupport/TestFolder.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ValueList.h"
+#include "sweep/cli/ValueList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "JournalCsv.h"
-#include "SweepCommand.h"
-#include "TestFolder.h"
-#include "TestSession.h"
-#include "VerifyCommand.h"
+#include "journal/JournalCsv.h"
+#include "sweep/cli/SweepCommand.h"
+#include "tools/testsupport/TestFolder.h"
+#include "tools/testsupport/TestSession.h"
+#include "sweep/cli/VerifyCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +77,7 @@ TEST_F(VerifyCommand, WhatIsNoJournalGetsOneLineAndStatus2)
 {
     const std::string session = SessionFile();
     std::filesystem::create_directory(File("folder.csv"));
-    std::filesystem::resize_file(Write("huge.csv", "x"), MaxJournalBytes + 1);
+    std::filesystem::resize_file(Write("huge.csv", "x"), journal::MaxJournalBytes + 1);
     const std::string cut = Write("cut.csv", journal::JournalCsvText(journal::test::Session()) + "9,2026");
     struct Case {
         std::vector<std::string> Arguments;
@@ -107,7 +107,7 @@ TEST_F(VerifyCommand, WhatIsNoJournalGetsOneLineAndStatus2)
 TEST_F(VerifyCommand, AnInterruptionEndsTheReplay)
 {
     const std::atomic<int> interrupted{2};
-    const Verification verification = VerifyJournal({"--verify", SessionFile()}, &interrupted);
+    const journal::Verification verification = VerifyJournal({"--verify", SessionFile()}, &interrupted);
     EXPECT_EQ(verification.Status, 130);
     EXPECT_EQ(verification.Error, "interrupted; 0 of 8 rows replayed");
 }

@@ -4,9 +4,9 @@
 // false alarms at 101 thresholds and a million trials each (under 2 s on two
 // cores); and a picture's time and peak memory as its points grow, a curve
 // for every two of them.
-#include "Sweep.h"
-#include "SweepPlot.h"
-#include "SweepReport.h"
+#include "sweep/lib/Sweep.h"
+#include "sweep/lib/SweepPlot.h"
+#include "sweep/lib/SweepReport.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "AxisScale.h"
+#include "sweep/lib/AxisScale.h"
 
 #include <gtest/gtest.h>
 

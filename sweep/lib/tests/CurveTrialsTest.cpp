@@ -1,5 +1,5 @@
-#include "CurveTrials.h"
-#include "DetectorBench.h"
+#include "sweep/lib/CurveTrials.h"
+#include "bench/DetectorBench.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ TEST(CurveTrials, PiecesAreTheBenchsTrialsInARow)
     SweepSettings settings;
     settings.Signal1 = 2;
     settings.Signal2 = 3;
-    for (Experiment experiment : AllExperiments) {
+    for (Experiment experiment : theory::AllExperiments) {
         if (!CountsTrials(experiment))
             continue;
         std::vector<double> inARow(2500);
@@ -42,7 +42,7 @@ TEST(CurveTrials, PiecesAreTheBenchsTrialsInARow)
             CurveTrials(settings, experiment, 3.0, 6502u, static_cast<int64_t>(first),
                 std::span(pieces).subspan(first, size));
         for (size_t i = 0; i < inARow.size(); ++i)
-            ASSERT_TRUE(SameBits(pieces[i], inARow[i])) << Describe(experiment).Name << " trial " << i;
+            ASSERT_TRUE(SameBits(pieces[i], inARow[i])) << theory::Describe(experiment).Name << " trial " << i;
     }
 }
 

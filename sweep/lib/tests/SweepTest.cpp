@@ -1,8 +1,7 @@
-#include "DetectorBench.h"
-#include "RecordingDisplay.h"
-#include "Sweep.h"
-#include "SweepReport.h"
-#include "Theory.h"
+#include "bench/DetectorBench.h"
+#include "sweep/lib/Sweep.h"
+#include "sweep/lib/SweepReport.h"
+#include "theory/Theory.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +34,7 @@ size_t Lines(const std::string& text)
 TEST(Sweep, CurveSeedsDependOnTheBaseTheExperimentAndTheGainOnly)
 {
     std::set<uint32_t> seeds;
-    for (Experiment e : AllExperiments)
+    for (Experiment e : theory::AllExperiments)
         for (size_t i = 0; i < 1000; ++i)
             seeds.insert(CurveSeed(7u, e, i));
     EXPECT_EQ(seeds.size(), 5000u);
@@ -94,16 +93,15 @@ TEST(Sweep, APointIsTheBenchsOwnMeasurementRunOverAndOver)
     const SweepPoint point = PlanSweep(settings, 5u).front();
     const PointResult result = RunPoint(settings, point);
 
-    RecordingDisplay display;
     DetectorBench bench(point.Seed);
     const MeasurementInputs inputs{3, 1, 2.5, -30.0, {1, 0, 0}};
-    for (int run = 0; run < 3; ++run)
-        ASSERT_TRUE(bench.RunMeasurement(inputs, display));
     int64_t trials = 0;
     int64_t counter = 0;
-    for (const MeasurementResult& published : display.Published) {
-        trials += published.Trials;
-        counter += published.Counter;
+    for (int run = 0; run < 3; ++run) {
+        const std::optional<MeasurementResult> published = bench.Measure(inputs);
+        ASSERT_TRUE(published);
+        trials += published->Trials;
+        counter += published->Counter;
     }
     EXPECT_EQ(result.Trials, 3000);
     EXPECT_EQ(result.Trials, trials);
@@ -171,7 +169,7 @@ TEST(Sweep, WithoutGainEveryCountIsExactAndAgreesWithTheory)
         settings.Signal1 = row.signal1;
         settings.Signal2 = row.signal2;
         const PointResult r = RunSweep(settings, 1u, 1).front();
-        const std::string name = std::string(Describe(row.experiment).Name) + " H " + std::to_string(row.threshold);
+        const std::string name = std::string(theory::Describe(row.experiment).Name) + " H " + std::to_string(row.threshold);
         EXPECT_EQ(r.Counter, row.count) << name;
         EXPECT_EQ(r.Theory, static_cast<double>(row.count) / 1000.0) << name;
         EXPECT_EQ(r.ModelSpread, 0.0) << name;
@@ -210,7 +208,7 @@ TEST(Sweep, CountsFollowTheoryAtFixedSeeds)
             const double p = r.Theory;
             const double spread = std::sqrt(std::max(p * (1.0 - p), 1e-4) / 20000.0);
             EXPECT_NEAR(r.Observed, p, 5.0 * spread)
-                << Describe(row.experiment).Name << " K " << row.gain << " H " << r.Point.Threshold;
+                << theory::Describe(row.experiment).Name << " K " << row.gain << " H " << r.Point.Threshold;
         }
     }
 }

@@ -1,9 +1,21 @@
-// The one symbol of the module: the program resolves it by name
-// (CharacteristicsFactoryName) when «Характеристики» is first opened.
-#include "CharacteristicsUnit.h"
+// What the module exports: its factory of the window «Характеристики» and
+// the version of the interface it was built with. The module links its own
+// copies of the shared code beneath the windows; the factory points their
+// seams at the program's, so that a message the window's fields show is the
+// program's, and the fields read numbers as the program's do.
+#include "common/DecimalSeparator.h"
+#include "common/PlainMessage.h"
+#include "ui/analysis/CharacteristicsUnit.h"
 
-extern "C" __attribute__((visibility("default"))) QWidget* dl_new_characteristics_window(const BenchChoiceSource& bench,
+extern "C" __attribute__((visibility("default"))) int dl_analysis_interface_version()
+{
+    return AnalysisInterfaceVersion;
+}
+
+extern "C" __attribute__((visibility("default"))) QWidget* dl_new_characteristics_window(const AnalysisHost& host,
                                                                                          QWidget* owner)
 {
-    return NewCharacteristicsForm(bench, owner);
+    SetPlainMessageHandler(host.ShowMessage);
+    SetLocaleDecimalSeparator(host.DecimalSeparator);
+    return NewCharacteristicsForm(host, owner);
 }

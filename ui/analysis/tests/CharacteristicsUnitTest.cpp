@@ -1,12 +1,12 @@
-#include "CharacteristicsUnit.h"
-#include "LabWindows.h"
-#include "PlainMessage.h"
-#include "SavePictureDialog.h"
-#include "SweepPlot.h"
-#include "SweepPlotView.h"
-#include "SweepReport.h"
-#include "TheoryWindow.h"
-#include "ValueRange.h"
+#include "ui/analysis/CharacteristicsUnit.h"
+#include "tools/testsupport/LabWindows.h"
+#include "common/PlainMessage.h"
+#include "ui/support/SavePictureDialog.h"
+#include "sweep/lib/SweepPlot.h"
+#include "ui/analysis/SweepPlotView.h"
+#include "sweep/lib/SweepReport.h"
+#include "ui/help/TheoryWindow.h"
+#include "sweep/lib/ValueRange.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -26,14 +26,14 @@
 namespace {
 
 using Drawing = TCharacteristicsForm::Drawing;
-using sweep::Experiment;
+using theory::Experiment;
 
 constexpr int MillionTrials = 3;
 
 TCharacteristicsForm* OpenWindow(const LabWindows& lab)
 {
-    lab.form1->CharacteristicsItem->trigger();
-    return qobject_cast<TCharacteristicsForm*>(lab.form1->CharacteristicsForm);
+    lab.program.Analysis->CharacteristicsItem->trigger();
+    return qobject_cast<TCharacteristicsForm*>(lab.CharacteristicsWindow());
 }
 
 void Set(TCharacteristicsForm& form, Drawing drawing, int event, double gain, double from, double to, double step)
@@ -107,12 +107,12 @@ private slots:
         const CharacteristicsFactory linked = SetCharacteristicsFactory(nullptr);
         LabWindows lab;
         PlainMessageRecorder recorder;
-        lab.form1->CharacteristicsItem->trigger();
-        lab.form1->CharacteristicsItem->trigger();
+        lab.program.Analysis->CharacteristicsItem->trigger();
+        lab.program.Analysis->CharacteristicsItem->trigger();
         SetCharacteristicsFactory(linked);
         QCOMPARE(recorder.messages.size(), 2);
         QVERIFY(recorder.messages[0].startsWith(QStringLiteral("Окно «Характеристики» недоступно")));
-        QVERIFY(lab.form1->CharacteristicsForm == nullptr);
+        QVERIFY(lab.CharacteristicsWindow() == nullptr);
     }
 
     // «Анализ» / «Характеристики…» opens the window with the bench's shapes
@@ -120,7 +120,7 @@ private slots:
     void defaultsFromTheBench()
     {
         LabWindows lab;
-        QCOMPARE(lab.form1->CharacteristicsItem->text(), QStringLiteral("Характеристики…"));
+        QCOMPARE(lab.program.Analysis->CharacteristicsItem->text(), QStringLiteral("Характеристики…"));
 
         lab.SetShapes(3, 4);
         LabWindows::Type(lab.form1->EditFloat1, "6");

@@ -1,6 +1,6 @@
-#include "PictureClipboard.h"
-#include "PictureImage.h"
-#include "TestPictures.h"
+#include "ui/controls/PictureClipboard.h"
+#include "ui/controls/PictureImage.h"
+#include "tools/testsupport/TestPictures.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -3,7 +3,7 @@
 // very icons of Qt's "Windows" style; every other icon passes through.
 #include <QtTest>
 
-#include "ClassicStyle.h"
+#include "ui/support/ClassicStyle.h"
 
 #include <QMainWindow>
 #include <QMenuBar>

@@ -1,4 +1,4 @@
-#include "Comfun.h"
+#include "ui/support/Comfun.h"
 
 #include <QTest>
 #include <cfloat>

@@ -1,4 +1,4 @@
-#include "QtRussianTexts.h"
+#include "ui/support/QtRussianTexts.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "Comfun.h"
-#include "PictureImage.h"
-#include "PlainMessage.h"
-#include "SavePictureDialog.h"
-#include "TestPictures.h"
+#include "ui/support/Comfun.h"
+#include "ui/controls/PictureImage.h"
+#include "common/PlainMessage.h"
+#include "ui/support/SavePictureDialog.h"
+#include "tools/testsupport/TestPictures.h"
 
 #include <QApplication>
 #include <QComboBox>

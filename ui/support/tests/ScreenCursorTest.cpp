@@ -1,4 +1,4 @@
-#include "ScreenCursor.h"
+#include "ui/support/ScreenCursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "DecimalSeparator.h"
-#include "LabWindows.h"
-#include "PlainMessage.h"
+#include "common/DecimalSeparator.h"
+#include "tools/testsupport/LabWindows.h"
+#include "common/PlainMessage.h"
 
 #include <QMessageBox>
 #include <QTimer>

@@ -1,8 +1,8 @@
-#include "EmbeddedPictures.h"
-#include "HelloUnit.h"
-#include "PictureImage.h"
-#include "ScreenCursor.h"
-#include "TestPictures.h"
+#include "resources/EmbeddedPictures.h"
+#include "ui/windows/HelloUnit.h"
+#include "ui/controls/PictureImage.h"
+#include "ui/support/ScreenCursor.h"
+#include "tools/testsupport/TestPictures.h"
 
 #include <QGuiApplication>
 #include <QPointer>

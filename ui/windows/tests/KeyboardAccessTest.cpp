@@ -1,5 +1,5 @@
-#include "LabWindows.h"
-#include "SchemeTable.h"
+#include "tools/testsupport/LabWindows.h"
+#include "ui/support/SchemeTable.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,11 +1,11 @@
-#include "Application.h"
-#include "Comfun.h"
-#include "DecimalSeparator.h"
-#include "EmbeddedPictures.h"
-#include "LabWindows.h"
-#include "PlainMessage.h"
-#include "SavePictureDialog.h"
-#include "ScreenCursor.h"
+#include "ui/support/Application.h"
+#include "ui/support/Comfun.h"
+#include "common/DecimalSeparator.h"
+#include "resources/EmbeddedPictures.h"
+#include "tools/testsupport/LabWindows.h"
+#include "common/PlainMessage.h"
+#include "ui/support/SavePictureDialog.h"
+#include "ui/support/ScreenCursor.h"
 
 #include <QAction>
 #include <QClipboard>

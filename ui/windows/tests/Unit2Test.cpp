@@ -1,6 +1,6 @@
-#include "LabWindows.h"
-#include "SchemeTable.h"
-#include "SwitchPositionRows.h"
+#include "tools/testsupport/LabWindows.h"
+#include "ui/support/SchemeTable.h"
+#include "tools/testsupport/SwitchPositionRows.h"
 
 #include <QTimer>
 

@@ -1,9 +1,9 @@
-#include "EmbeddedPictures.h"
-#include "PictureImage.h"
-#include "PlainMessage.h"
-#include "SavePictureDialog.h"
-#include "TestPictures.h"
-#include "Unit3.h"
+#include "resources/EmbeddedPictures.h"
+#include "ui/controls/PictureImage.h"
+#include "common/PlainMessage.h"
+#include "ui/support/SavePictureDialog.h"
+#include "tools/testsupport/TestPictures.h"
+#include "ui/windows/Unit3.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "PlainMessage.h"
-#include "Unit3.h"
-#include "WindowPlacement.h"
+#include "common/PlainMessage.h"
+#include "ui/windows/Unit3.h"
+#include "common/WindowPlacement.h"
 
 #include <QApplication>
 #include <QMessageBox>

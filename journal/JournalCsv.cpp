@@ -1,0 +1,243 @@
+#include "JournalCsv.h"
+
+#include "common/version/Version.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <type_traits>
+
+namespace journal {
+
+namespace {
+
+constexpr int FormatVersion = 1;
+constexpr std::string_view FormatName = "# detector-lab journal ";
+
+// A cell with a comma, a quote or a line break is quoted, its quotes doubled.
+std::string CsvCell(const std::string& cell)
+{
+    if (cell.find_first_of(",\"\r\n") == std::string::npos)
+        return cell;
+    std::string quoted = "\"";
+    for (char c : cell) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string CsvLine(const Cells& cells)
+{
+    std::string line;
+    for (size_t c = 0; c < cells.size(); ++c)
+        line += (c > 0 ? "," : "") + CsvCell(cells[c]);
+    return line + '\n';
+}
+
+std::string FirstLine(uint32_t seed)
+{
+    return std::string(FormatName) + std::to_string(FormatVersion) + "; seed " + std::to_string(seed)
+        + "; detector-lab " + DetectorLabVersion + '\n';
+}
+
+std::string Quoted(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
+// Splits one line into cells; nothing when a quoted cell is not closed.
+std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line)
+{
+    std::vector<std::string> cells(1);
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c != '"')
+                cells.back() += c;
+            else if (i + 1 < line.size() && line[i + 1] == '"')
+                cells.back() += line[++i];
+            else
+                quoted = false;
+        } else if (c == '"' && cells.back().empty()) {
+            quoted = true;
+        } else if (c == ',') {
+            cells.emplace_back();
+        } else {
+            cells.back() += c;
+        }
+    }
+    if (quoted)
+        return std::nullopt;
+    return cells;
+}
+
+bool IsUtf8(std::string_view text)
+{
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+// The whole text as a number of the type: from_chars, so "1e3" is no whole
+// number, and "nan" and "inf" are doubles (a file that claims them is read,
+// and its row then does not reproduce).
+template <typename Number>
+std::optional<Number> ParsedNumber(std::string_view text)
+{
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// Reads the cells of one row into `row`; returns why they are no row.
+std::string ReadRow(const Cells& cells, JournalRow& row)
+{
+    const Cells& names = ColumnNames();
+    const auto whole = [&](size_t c, int64_t low, int64_t high, auto& into) -> std::string {
+        const std::optional<int64_t> value = ParsedNumber<int64_t>(cells[c]);
+        if (!value)
+            return "the " + names[c] + " cell " + Quoted(cells[c]) + " is not a whole number";
+        if (*value < low || *value > high)
+            return "the " + names[c] + " cell " + Quoted(cells[c]) + " is not from " + std::to_string(low) + " to "
+                + std::to_string(high);
+        into = static_cast<std::remove_reference_t<decltype(into)>>(*value);
+        return {};
+    };
+    const auto real = [&](size_t c, double& into) -> std::string {
+        const std::optional<double> value = ParsedNumber<double>(cells[c]);
+        if (!value)
+            return "the " + names[c] + " cell " + Quoted(cells[c]) + " is not a number";
+        into = *value;
+        return {};
+    };
+    MeasurementInputs& in = row.Inputs;
+    MeasurementResult& out = row.Result;
+    int32_t k1 = 0, k2 = 0, k3 = 0;
+    for (const std::string& failure :
+        {whole(column::Number, 1, INT64_MAX, row.Number), whole(column::K1, 1, 3, k1), whole(column::K2, 1, 2, k2),
+            whole(column::K3, 1, 2, k3), whole(column::Signal1, 1, 4, in.Signal1Shape),
+            whole(column::Signal2, 1, 4, in.Signal2Shape), real(column::Gain, in.Gain),
+            real(column::Threshold, in.Threshold), real(column::Reading, out.RegisterReading),
+            whole(column::Trials, 0, INT32_MAX, out.Trials), whole(column::Counter, 0, INT32_MAX, out.Counter)})
+        if (!failure.empty())
+            return failure;
+    in.Switches = {k1 - 1, k2 - 1, k3 - 1};
+    if (!QDateTime::fromString(QString::fromStdString(cells[column::Time]), Qt::ISODate).isValid())
+        return "the time cell " + Quoted(cells[column::Time]) + " is not an ISO 8601 time";
+    row.Time = cells[column::Time];
+    return {};
+}
+
+// Reads the first line: the format, its version and the seed.
+std::string ReadFirstLine(std::string_view line, Journal& journal)
+{
+    if (!line.starts_with(FormatName))
+        return "not a Detector Lab journal: it does not start with '" + std::string(FormatName) + "1; seed ...'";
+    line.remove_prefix(FormatName.size());
+    const size_t versionEnd = line.find(';');
+    const std::optional<int> version = ParsedNumber<int>(line.substr(0, versionEnd));
+    if (!version)
+        return "the journal's format version is not a number";
+    if (*version != FormatVersion)
+        return "journal format " + std::to_string(*version) + "; this program reads format "
+            + std::to_string(FormatVersion);
+    constexpr std::string_view seedMark = "; seed ";
+    if (versionEnd == std::string_view::npos || !line.substr(versionEnd).starts_with(seedMark))
+        return "the first line names no seed";
+    line.remove_prefix(versionEnd);
+    line.remove_prefix(seedMark.size());
+    const std::optional<uint32_t> seed = ParsedNumber<uint32_t>(line.substr(0, line.find(';')));
+    if (!seed)
+        return "the seed is not a whole number from 0 to 4294967295";
+    journal.Seed = *seed;
+    return {};
+}
+
+} // namespace
+
+std::string JournalCsvHead(uint32_t seed)
+{
+    return FirstLine(seed) + CsvLine(ColumnHeadings());
+}
+
+std::string JournalCsvLine(const JournalRow& row)
+{
+    return CsvLine(RowCells(row));
+}
+
+std::string JournalCsvText(const Journal& journal)
+{
+    std::string text = JournalCsvHead(journal.Seed);
+    for (const JournalRow& row : journal.Rows)
+        text += JournalCsvLine(row);
+    return text;
+}
+
+ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
+{
+    ReadJournal read;
+    const auto refuse = [&](size_t line, std::string reason) {
+        read.ErrorLine = line;
+        read.Error = std::move(reason);
+        return read;
+    };
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(byteOrderMark))
+        text.remove_prefix(byteOrderMark.size());
+    if (text.empty())
+        return refuse(1, "the file is empty");
+
+    size_t lineNumber = 0;
+    while (!text.empty()) {
+        ++lineNumber;
+        const size_t end = text.find('\n');
+        if (end == std::string_view::npos)
+            return refuse(lineNumber, "the line has no line break: the file is cut short");
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (!IsUtf8(line))
+            return refuse(lineNumber, "not UTF-8 text");
+
+        if (lineNumber == 1) {
+            if (std::string failure = ReadFirstLine(line, read.Content); !failure.empty())
+                return refuse(lineNumber, std::move(failure));
+            continue;
+        }
+        const std::optional<std::vector<std::string>> cells = SplitCsvLine(line);
+        if (!cells)
+            return refuse(lineNumber, "a quoted cell is not closed");
+        if (lineNumber == 2) {
+            if (cells->size() != column::Count || !std::equal(cells->begin(), cells->end(), ColumnHeadings().begin()))
+                return refuse(lineNumber, "these are not the journal's column headings");
+            continue;
+        }
+        if (read.Content.Rows.size() == maxRows)
+            return refuse(lineNumber, "more than " + std::to_string(maxRows) + " rows, more than a journal holds");
+        if (cells->size() != column::Count)
+            return refuse(lineNumber, std::to_string(cells->size()) + " cells; a journal's row has "
+                + std::to_string(column::Count));
+        Cells row;
+        std::move(cells->begin(), cells->end(), row.begin());
+        JournalRow parsed;
+        if (std::string failure = ReadRow(row, parsed); !failure.empty())
+            return refuse(lineNumber, std::move(failure));
+        read.Content.Rows.push_back(std::move(parsed));
+        read.FileCells.push_back(std::move(row));
+        read.Lines.push_back(lineNumber);
+    }
+    if (lineNumber < 2)
+        return refuse(lineNumber + 1, "the file ends before the column headings");
+    return read;
+}
+
+} // namespace journal

@@ -1,0 +1,73 @@
+#include "JournalReplay.h"
+
+#include "bench/DetectorBench.h"
+#include "common/text/NumberText.h"
+
+#include <bit>
+#include <cmath>
+
+namespace journal {
+
+namespace {
+
+std::string Quoted(const std::string& text)
+{
+    return "'" + text + "'";
+}
+
+void Add(std::string& differences, const std::string& difference)
+{
+    if (!difference.empty())
+        differences += (differences.empty() ? "" : "; ") + difference;
+}
+
+std::string Differences(const JournalRow& claimed, const Cells& fileCells, const JournalRow& replayed)
+{
+    std::string differences;
+    const auto compare = [&](const char* name, const std::string& file, const std::string& bench) {
+        Add(differences, std::string(name) + " " + file + " in the file, the bench gives " + bench);
+    };
+    if (std::bit_cast<uint64_t>(claimed.Result.RegisterReading) != std::bit_cast<uint64_t>(replayed.Result.RegisterReading))
+        compare("register reading", ShortestText(claimed.Result.RegisterReading),
+            ShortestText(replayed.Result.RegisterReading));
+    if (claimed.Result.Trials != replayed.Result.Trials)
+        compare("trials", std::to_string(claimed.Result.Trials), std::to_string(replayed.Result.Trials));
+    if (claimed.Result.Counter != replayed.Result.Counter)
+        compare("counter", std::to_string(claimed.Result.Counter), std::to_string(replayed.Result.Counter));
+    const Cells benchCells = RowCells(replayed);
+    for (size_t c : {column::Experiment, column::Frequency, column::Low95, column::High95, column::Theory,
+             column::Verdict})
+        if (fileCells[c] != benchCells[c])
+            compare(ColumnNames()[c].c_str(), Quoted(fileCells[c]), Quoted(benchCells[c]));
+    return differences;
+}
+
+} // namespace
+
+std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, const std::atomic<int>* stop)
+{
+    DetectorBench bench(journal.Content.Seed);
+    std::vector<RowCheck> checks;
+    const std::vector<JournalRow>& rows = journal.Content.Rows;
+    for (size_t i = 0; i < rows.size() && (stop == nullptr || stop->load() == 0); ++i) {
+        const JournalRow& row = rows[i];
+        RowCheck check;
+        check.Line = journal.Lines[i];
+        const int64_t place = static_cast<int64_t>(i) + 1;
+        if (row.Number != place)
+            Add(check.Difference, "numbered " + std::to_string(row.Number) + " at the place of row "
+                + std::to_string(place) + ": a row before it is missing or out of order");
+        if (!std::isfinite(row.Inputs.Gain) || !std::isfinite(row.Inputs.Threshold)) {
+            Add(check.Difference, "K or H is not a finite number, which the program's fields refuse; not run");
+        } else {
+            JournalRow replayed = row;
+            replayed.Result = bench.Measure(row.Inputs).value_or(MeasurementResult{});
+            Add(check.Difference, Differences(row, journal.FileCells[i], replayed));
+        }
+        check.Reproduces = check.Difference.empty();
+        checks.push_back(std::move(check));
+    }
+    return checks;
+}
+
+} // namespace journal

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <string>
+
+namespace journal {
+
+// What verifying a journal file gives: the report, or one line saying why
+// nothing could be verified, and the exit status: 0 every row reproduces,
+// 1 a row does not, 2 a file that is not a journal, 128 + the signal's
+// number when interrupted. The texts are English, as detector-lab-sweep
+// speaks.
+struct Verification {
+    int Status = 0;
+    std::string Report;
+    std::string Error;
+};
+
+// Replays the journal in the file on a bench of its own built with the
+// journal's seed, in order, and reports for each row "reproduces" or what
+// the bench gives instead. `stop` ends the replay between rows once it is
+// non-zero.
+Verification VerifyJournalFile(const std::string& path, const std::atomic<int>* stop = nullptr);
+
+// Larger files are refused unread: a journal of the most rows is far smaller.
+inline constexpr std::size_t MaxJournalBytes = 64u << 20;
+
+} // namespace journal

@@ -1,0 +1,45 @@
+#pragma once
+
+// What the program and the module of the window «Характеристики» share, and
+// all they share: the module is loaded the first time the window is asked
+// for, links none of the program's windows, and reaches the program only
+// through the host handed to its factory. Header-only.
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// What the bench is set to at a moment: the defaults of «Характеристики».
+struct BenchChoice {
+    int32_t Signal1 = 1;
+    int32_t Signal2 = 2;
+    double Gain = 1.0;
+};
+using BenchChoiceSource = std::function<BenchChoice()>;
+
+// The program's own seams, so that each exists once whatever the module
+// links: its message box, its save dialogs (with their last folders) and the
+// decimal separator of the user's locale.
+struct AnalysisHost {
+    BenchChoiceSource Bench;
+    std::function<void(const QString& text)> ShowMessage;
+    // The name of a CSV file to write, offered as `initialName`; nothing when cancelled.
+    std::function<std::optional<QString>(QWidget* owner, const QString& initialName)> ChooseCsvFile;
+    // The name of a PNG or SVG picture to write; nothing when cancelled.
+    std::function<std::optional<QString>(QWidget* owner)> ChoosePlotFile;
+    char DecimalSeparator = '.';
+};
+
+// Makes the window «Характеристики», owned by `owner`.
+using CharacteristicsFactory = QWidget* (*)(const AnalysisHost& host, QWidget* owner);
+
+// The names the module exports: the factory, and the version of this
+// interface that it was built with (a function returning an int).
+inline constexpr char CharacteristicsFactoryName[] = "dl_new_characteristics_window";
+inline constexpr char AnalysisInterfaceVersionName[] = "dl_analysis_interface_version";
+// Raised whenever anything above changes, so that a module built against
+// another version is refused instead of called.
+inline constexpr int AnalysisInterfaceVersion = 2;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/analysis/interface/AnalysisInterface.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+// The menu «Анализ» of the main window, right of «Журнал»: «Характеристики…»
+// opens the window «Характеристики», made at the first call with the shapes
+// and K the bench then has, and shown again afterwards. The window and the
+// chart libraries it draws with live in a module of their own, loaded at
+// that first call, so that the program does not load them before its first
+// paint. A module that is missing, damaged or of another version gets a
+// message, and the program goes on.
+class AnalysisMenu : public QObject {
+    Q_OBJECT
+
+public:
+    AnalysisMenu(QMainWindow* window, BenchChoiceSource bench);
+
+    void CharacteristicsItemClick();
+    // The window, once made.
+    QWidget* CharacteristicsWindow() const { return characteristicsWindow_; }
+
+    QMenu* Menu;
+    QAction* CharacteristicsItem;
+
+private:
+    QMainWindow* window_;
+    AnalysisHost host_;
+    QPointer<QWidget> characteristicsWindow_;
+};
+
+// Tests and probes, which link the window itself, make it without the
+// module; nullptr goes back to loading it. Returns the factory replaced.
+CharacteristicsFactory SetCharacteristicsFactory(CharacteristicsFactory factory);

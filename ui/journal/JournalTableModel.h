@@ -1,0 +1,32 @@
+#pragma once
+
+#include "journal/Journal.h"
+
+#include <QAbstractTableModel>
+#include <vector>
+
+class KeptJournal;
+
+// The journal's rows as the window's table shows them, numbers with a
+// decimal comma; a row added to the journal appears at once.
+class JournalTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit JournalTableModel(const KeptJournal& journal, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The rows as tab-separated lines under the headings, for a spreadsheet.
+    QString TabSeparatedText(const std::vector<int>& rows) const;
+
+private:
+    void AddRow(int index);
+
+    const KeptJournal& journal_;
+    // Worked out once per row: theory takes a while.
+    std::vector<journal::Cells> shown_;
+};
