@@ -1,10 +1,10 @@
 #include "EditFloatUnit.h"
 
-#include "common/DecimalSeparator.h"
 #include "ExitAtRelease.h"
 #include "KeyFilter.h"
-#include "common/PlainMessage.h"
 #include "TypedLengthLimit.h"
+#include "common/DecimalSeparator.h"
+#include "common/PlainMessage.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,8 +2,8 @@
 
 // Compares everything a measurement leaves observable in a bench.
 
-#include "bench/Bench.h"
 #include "ReferenceBench.h"
+#include "bench/Bench.h"
 
 #include <gtest/gtest.h>
 

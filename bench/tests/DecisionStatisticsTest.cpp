@@ -1,6 +1,6 @@
 #include "BenchComparison.h"
-#include "bench/Bench.h"
 #include "RecordingDisplay.h"
+#include "bench/Bench.h"
 
 #include <gtest/gtest.h>
 

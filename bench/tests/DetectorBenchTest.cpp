@@ -1,6 +1,6 @@
-#include "bench/Bench.h"
 #include "RecordingDisplay.h"
 #include "ReferenceBench.h"
+#include "bench/Bench.h"
 
 #include <gtest/gtest.h>
 
@@ -251,6 +251,32 @@ TEST(DetectorBenchTest, ABenchBuiltWithItsSeedReplaysIt)
                 published[bench == &replay].push_back(Measure(*bench, inputs));
         for (size_t i = 0; i < published[0].size(); ++i)
             ExpectSameResult(published[1][i], published[0][i]);
+    }
+}
+
+// Measure gives what RunMeasurement publishes, run for run from the same
+// seed, with or without a display; a refused configuration gives nothing
+// and still publishes 0.0, 0, 0 to a display.
+TEST(DetectorBenchTest, MeasureReturnsWhatIsPublished)
+{
+    DetectorBench published(7u);
+    DetectorBench returned(7u);
+    DetectorBench returnedAndShown(7u);
+    for (const MeasurementInputs& inputs :
+         {Inputs(Detection, 3.0, 20.0), Inputs(NoisePower, 2.0), Inputs({1, 1, 1}, 2.0), Inputs(FalseAlarms, 1.0, 2.0)}) {
+        const bool runs = !(inputs.Switches == SwitchConfiguration{1, 1, 1});
+        const MeasurementResult expected = Measure(published, inputs, runs);
+        const std::optional<MeasurementResult> result = returned.Measure(inputs);
+        RecordingDisplay display;
+        const std::optional<MeasurementResult> shown = returnedAndShown.Measure(inputs, &display);
+        ASSERT_EQ(result.has_value(), runs) << Describe(inputs);
+        ASSERT_EQ(shown.has_value(), runs) << Describe(inputs);
+        ASSERT_EQ(display.Published.size(), 1u);
+        ExpectSameResult(display.Published.front(), expected);
+        if (runs) {
+            ExpectSameResult(*result, expected);
+            ExpectSameResult(*shown, expected);
+        }
     }
 }
 

@@ -1,5 +1,5 @@
-#include "bench/Bench.h"
 #include "ReferenceBench.h"
+#include "bench/Bench.h"
 
 #include <gtest/gtest.h>
 

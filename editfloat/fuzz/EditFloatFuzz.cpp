@@ -1,11 +1,11 @@
 // Fuzzes the field's number reading and a whole commit of a typed text.
 // Input: byte 0 chooses the separator and the flags, byte 1 the limits and the
 // value held before; the rest is the text.
+#include "ReferenceReading.h"
 #include "editfloat/EditFloatMessages.h"
 #include "editfloat/EditFloatModel.h"
 #include "editfloat/LocaleNumber.h"
 #include "tools/testsupport/RecordingHost.h"
-#include "ReferenceReading.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "common/DecimalSeparator.h"
-#include "editfloat/EditFloatUnit.h"
 #include "common/PlainMessage.h"
+#include "editfloat/EditFloatUnit.h"
 
 #include <QApplication>
 #include <QClipboard>

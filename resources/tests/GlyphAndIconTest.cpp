@@ -1,8 +1,8 @@
 // Menu glyphs and the program icon: file sizes, headers, palettes and masks.
 #include <QtTest>
 
-#include "resources/EmbeddedPictures.h"
 #include "FileHeaders.h"
+#include "resources/EmbeddedPictures.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // forged streams are failures that the caller sees, with a message.
 #include <QtTest>
 
-#include "resources/EmbeddedPictures.h"
 #include "FileHeaders.h"
+#include "resources/EmbeddedPictures.h"
 #include "resources/JpegDecoder.h"
 
 namespace {

@@ -8,8 +8,8 @@
 
 #include <jpeglib.h>
 
-#include "resources/EmbeddedPictures.h"
 #include "FileHeaders.h"
+#include "resources/EmbeddedPictures.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 // readers give.
 #include <QtTest>
 
+#include "FileHeaders.h"
 #include "resources/BmpDecoder.h"
 #include "resources/DeferredIcon.h"
 #include "resources/EmbeddedPictures.h"
-#include "FileHeaders.h"
 
 #include <QBuffer>
 #include <QPainter>

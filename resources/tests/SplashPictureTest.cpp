@@ -2,8 +2,8 @@
 // steel blue and yellow, with its yellow frame and emblem square.
 #include <QtTest>
 
-#include "resources/EmbeddedPictures.h"
 #include "FileHeaders.h"
+#include "resources/EmbeddedPictures.h"
 
 namespace {
 

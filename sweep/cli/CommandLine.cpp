@@ -1,8 +1,8 @@
 #include "CommandLine.h"
 
 #include "FileName.h"
-#include "common/text/NumberText.h"
 #include "ValueList.h"
+#include "common/text/NumberText.h"
 
 #include <algorithm>
 #include <charconv>

@@ -2,11 +2,11 @@
 
 #include "CommandLine.h"
 #include "Progress.h"
+#include "VerifyCommand.h"
+#include "common/files/WholeFile.h"
 #include "sweep/lib/Sweep.h"
 #include "sweep/lib/SweepPlot.h"
 #include "sweep/lib/SweepReport.h"
-#include "VerifyCommand.h"
-#include "common/files/WholeFile.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "theory/Experiment.h"
-#include "bench/Measurement.h"
 #include "SweepSettings.h"
+#include "bench/Measurement.h"
+#include "theory/Experiment.h"
 
 #include <cstdint>
 #include <span>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "theory/Experiment.h"
 #include "SweepSettings.h"
+#include "theory/Experiment.h"
 #include "theory/TheoryComparison.h"
 
 #include <atomic>

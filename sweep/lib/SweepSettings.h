@@ -1,7 +1,7 @@
 #pragma once
 
-#include "theory/Experiment.h"
 #include "bench/Measurement.h"
+#include "theory/Experiment.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,18 +1,18 @@
 #include "CharacteristicsUnit.h"
 
-#include "editfloat/EditFloatUnit.h"
-#include "theory/Experiment.h"
-#include "common/text/NumberText.h"
-#include "common/PlainMessage.h"
-#include "sweep/lib/SweepPlot.h"
 #include "SweepPlotView.h"
-#include "sweep/lib/SweepReport.h"
 #include "SweepRun.h"
 #include "SweepTable.h"
-#include "sweep/lib/ValueRange.h"
 #include "common/files/WholeFile.h"
+#include "common/PlainMessage.h"
+#include "common/text/NumberText.h"
 #include "common/WindowFonts.h"
 #include "common/WindowPlacement.h"
+#include "editfloat/EditFloatUnit.h"
+#include "sweep/lib/SweepPlot.h"
+#include "sweep/lib/SweepReport.h"
+#include "sweep/lib/ValueRange.h"
+#include "theory/Experiment.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/analysis/interface/AnalysisInterface.h"
 #include "sweep/lib/Sweep.h"
 #include "sweep/lib/SweepSettings.h"
+#include "ui/analysis/interface/AnalysisInterface.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

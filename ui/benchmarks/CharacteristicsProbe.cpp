@@ -9,12 +9,12 @@
 //    and what one chunk of 10,000 trials costs for each experiment, the
 //    unit a stop waits for.
 //   QT_QPA_PLATFORM=offscreen characteristics-probe [repetitions]
-#include "ui/support/Application.h"
-#include "ui/analysis/CharacteristicsUnit.h"
 #include "bench/ComputePath.h"
-#include "sweep/lib/CurveTrials.h"
 #include "editfloat/EditFloatUnit.h"
+#include "sweep/lib/CurveTrials.h"
+#include "ui/analysis/CharacteristicsUnit.h"
 #include "ui/analysis/SweepPlotView.h"
+#include "ui/support/Application.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "AboutBox.h"
 
-#include "common/WindowPlacement.h"
 #include "common/version/Version.h"
+#include "common/WindowPlacement.h"
 #include "resources/EmbeddedPictures.h"
 
 #include <QHBoxLayout>

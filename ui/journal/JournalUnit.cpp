@@ -1,12 +1,12 @@
 #include "JournalUnit.h"
 
 #include "JournalTableModel.h"
-#include "journal/KeptJournal.h"
-#include "common/PlainMessage.h"
-#include "ui/support/SavePictureDialog.h"
 #include "common/files/WholeFile.h"
+#include "common/PlainMessage.h"
 #include "common/WindowFonts.h"
 #include "common/WindowPlacement.h"
+#include "journal/KeptJournal.h"
+#include "ui/support/SavePictureDialog.h"
 
 #include <QApplication>
 #include <QClipboard>

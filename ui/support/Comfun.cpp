@@ -1,10 +1,10 @@
 #include "Comfun.h"
 
-#include "common/text/NumberText.h"
-#include "ui/controls/PictureImage.h"
-#include "common/PlainMessage.h"
 #include "SavePictureDialog.h"
 #include "common/files/WholeFile.h"
+#include "common/PlainMessage.h"
+#include "common/text/NumberText.h"
+#include "ui/controls/PictureImage.h"
 
 #include <QBuffer>
 #include <QFileInfo>

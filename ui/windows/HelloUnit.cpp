@@ -1,9 +1,9 @@
 #include "HelloUnit.h"
 
+#include "common/WindowPlacement.h"
 #include "resources/EmbeddedPictures.h"
 #include "ui/controls/PictureImage.h"
 #include "ui/support/ScreenCursor.h"
-#include "common/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>

@@ -1,20 +1,20 @@
 #include "Unit1.h"
 
-#include "ui/support/Comfun.h"
+#include "HelloUnit.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "common/PlainMessage.h"
+#include "common/WindowFonts.h"
+#include "common/WindowPlacement.h"
 #include "editfloat/EditFloatUnit.h"
 #include "resources/EmbeddedPictures.h"
 #include "ui/controls/GroupBox.h"
-#include "HelloUnit.h"
+#include "ui/controls/Panel.h"
 #include "ui/controls/PictureClipboard.h"
 #include "ui/controls/PictureImage.h"
-#include "ui/controls/Panel.h"
-#include "common/PlainMessage.h"
+#include "ui/support/Comfun.h"
 #include "ui/support/SchemeTable.h"
 #include "ui/support/ScreenCursor.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "common/WindowFonts.h"
-#include "common/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>

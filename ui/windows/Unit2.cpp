@@ -1,10 +1,10 @@
 #include "Unit2.h"
 
-#include "ui/controls/PictureImage.h"
-#include "ui/controls/RadioGroup.h"
 #include "Unit1.h"
 #include "common/WindowFonts.h"
 #include "common/WindowPlacement.h"
+#include "ui/controls/PictureImage.h"
+#include "ui/controls/RadioGroup.h"
 
 #include <QPushButton>
 #include <QRadioButton>

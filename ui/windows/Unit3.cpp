@@ -1,13 +1,13 @@
 #include "Unit3.h"
 
-#include "ui/support/Comfun.h"
+#include "common/WindowPlacement.h"
 #include "resources/EmbeddedPictures.h"
 #include "ui/controls/GroupBox.h"
 #include "ui/controls/Panel.h"
 #include "ui/controls/PictureClipboard.h"
 #include "ui/controls/PictureImage.h"
 #include "ui/controls/RadioGroup.h"
-#include "common/WindowPlacement.h"
+#include "ui/support/Comfun.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,5 +1,5 @@
-#include "tools/testsupport/TestFolder.h"
 #include "common/files/WholeFile.h"
+#include "tools/testsupport/TestFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "journal/JournalCsv.h"
 #include "sweep/cli/SweepCommand.h"
+#include "sweep/cli/VerifyCommand.h"
 #include "tools/testsupport/TestFolder.h"
 #include "tools/testsupport/TestSession.h"
-#include "sweep/cli/VerifyCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "sweep/lib/CurveTrials.h"
 #include "bench/DetectorBench.h"
+#include "sweep/lib/CurveTrials.h"
 
 #include <gtest/gtest.h>
 

@@ -22,31 +22,6 @@ CharacteristicsFactory& Factory()
     return factory;
 }
 
-// Why the module in `path` cannot be used, or its factory.
-CharacteristicsFactory LoadModuleFile(const QString& path, QString& error)
-{
-    if (QString problem = ModuleFileProblem(path); !problem.isEmpty()) {
-        error = path + QStringLiteral(": ") + problem;
-        return nullptr;
-    }
-    // A loaded library stays loaded when its QLibrary is gone.
-    QLibrary module(path);
-    using VersionFunction = int (*)();
-    const auto version = reinterpret_cast<VersionFunction>(module.resolve(AnalysisInterfaceVersionName));
-    if (version == nullptr) {
-        error = module.errorString();
-        return nullptr;
-    }
-    if (version() != AnalysisInterfaceVersion) {
-        error = path + QStringLiteral(": модуль от другой версии программы");
-        return nullptr;
-    }
-    auto factory = reinterpret_cast<CharacteristicsFactory>(module.resolve(CharacteristicsFactoryName));
-    if (factory == nullptr)
-        error = module.errorString();
-    return factory;
-}
-
 // The module beside the program (the build tree), then where it is installed.
 CharacteristicsFactory LoadModule(QString& error)
 {
@@ -59,9 +34,7 @@ CharacteristicsFactory LoadModule(QString& error)
                 firstError = path + QStringLiteral(": файл не найден");
             continue;
         }
-        if (CharacteristicsFactory factory = LoadModuleFile(path, error))
-            return factory;
-        return nullptr;
+        return LoadCharacteristicsModule(path, error);
     }
     error = firstError;
     return nullptr;
@@ -116,4 +89,28 @@ void AnalysisMenu::CharacteristicsItemClick()
 CharacteristicsFactory SetCharacteristicsFactory(CharacteristicsFactory factory)
 {
     return std::exchange(Factory(), factory);
+}
+
+CharacteristicsFactory LoadCharacteristicsModule(const QString& path, QString& error)
+{
+    if (QString problem = ModuleFileProblem(path); !problem.isEmpty()) {
+        error = path + QStringLiteral(": ") + problem;
+        return nullptr;
+    }
+    // A loaded library stays loaded when its QLibrary is gone.
+    QLibrary module(path);
+    using VersionFunction = int (*)();
+    const auto version = reinterpret_cast<VersionFunction>(module.resolve(AnalysisInterfaceVersionName));
+    if (version == nullptr) {
+        error = module.errorString();
+        return nullptr;
+    }
+    if (version() != AnalysisInterfaceVersion) {
+        error = path + QStringLiteral(": модуль от другой версии программы");
+        return nullptr;
+    }
+    auto factory = reinterpret_cast<CharacteristicsFactory>(module.resolve(CharacteristicsFactoryName));
+    if (factory == nullptr)
+        error = module.errorString();
+    return factory;
 }

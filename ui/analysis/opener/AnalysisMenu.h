@@ -39,3 +39,7 @@ private:
 // Tests and probes, which link the window itself, make it without the
 // module; nullptr goes back to loading it. Returns the factory replaced.
 CharacteristicsFactory SetCharacteristicsFactory(CharacteristicsFactory factory);
+
+// Loads the module in the file and returns its factory; nothing, with what
+// is wrong in `error`, for a file that is no whole module of this version.
+CharacteristicsFactory LoadCharacteristicsModule(const QString& path, QString& error);

@@ -1,12 +1,12 @@
-#include "ui/analysis/CharacteristicsUnit.h"
-#include "tools/testsupport/LabWindows.h"
 #include "common/PlainMessage.h"
-#include "ui/support/SavePictureDialog.h"
 #include "sweep/lib/SweepPlot.h"
-#include "ui/analysis/SweepPlotView.h"
 #include "sweep/lib/SweepReport.h"
-#include "ui/help/TheoryWindow.h"
 #include "sweep/lib/ValueRange.h"
+#include "tools/testsupport/LabWindows.h"
+#include "ui/analysis/CharacteristicsUnit.h"
+#include "ui/analysis/SweepPlotView.h"
+#include "ui/help/TheoryWindow.h"
+#include "ui/support/SavePictureDialog.h"
 
 #include <QAction>
 #include <QClipboard>

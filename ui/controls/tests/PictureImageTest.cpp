@@ -1,6 +1,6 @@
+#include "tools/testsupport/TestPictures.h"
 #include "ui/controls/PictureClipboard.h"
 #include "ui/controls/PictureImage.h"
-#include "tools/testsupport/TestPictures.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

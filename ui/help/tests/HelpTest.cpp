@@ -1,8 +1,8 @@
-#include "ui/help/AboutBox.h"
-#include "ui/support/Application.h"
-#include "tools/testsupport/LabWindows.h"
 #include "theory/Theory.h"
+#include "tools/testsupport/LabWindows.h"
+#include "ui/help/AboutBox.h"
 #include "ui/help/TheoryWindow.h"
+#include "ui/support/Application.h"
 
 #include <QAction>
 #include <QMenu>

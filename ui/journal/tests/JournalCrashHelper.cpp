@@ -2,8 +2,8 @@
 // journal kept where XDG_DATA_HOME says: measures with the given switch
 // positions (one "K1K2K3" argument each, "121"), says "measured N" on
 // standard output after each, and then waits to be killed.
-#include "tools/testsupport/LabWindows.h"
 #include "common/PlainMessage.h"
+#include "tools/testsupport/LabWindows.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,12 +1,12 @@
-#include "ui/support/Comfun.h"
 #include "common/DecimalSeparator.h"
+#include "common/PlainMessage.h"
 #include "journal/JournalCsv.h"
 #include "journal/JournalReplay.h"
-#include "ui/journal/JournalTableModel.h"
-#include "ui/journal/JournalUnit.h"
 #include "journal/KeptJournal.h"
 #include "tools/testsupport/LabWindows.h"
-#include "common/PlainMessage.h"
+#include "ui/journal/JournalTableModel.h"
+#include "ui/journal/JournalUnit.h"
+#include "ui/support/Comfun.h"
 #include "ui/support/SavePictureDialog.h"
 
 #include <QAction>

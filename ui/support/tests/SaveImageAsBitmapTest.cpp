@@ -1,8 +1,8 @@
-#include "ui/support/Comfun.h"
-#include "ui/controls/PictureImage.h"
 #include "common/PlainMessage.h"
-#include "ui/support/SavePictureDialog.h"
 #include "tools/testsupport/TestPictures.h"
+#include "ui/controls/PictureImage.h"
+#include "ui/support/Comfun.h"
+#include "ui/support/SavePictureDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "common/DecimalSeparator.h"
-#include "tools/testsupport/LabWindows.h"
 #include "common/PlainMessage.h"
+#include "tools/testsupport/LabWindows.h"
 
 #include <QMessageBox>
 #include <QTimer>

@@ -1,8 +1,8 @@
 #include "resources/EmbeddedPictures.h"
-#include "ui/windows/HelloUnit.h"
+#include "tools/testsupport/TestPictures.h"
 #include "ui/controls/PictureImage.h"
 #include "ui/support/ScreenCursor.h"
-#include "tools/testsupport/TestPictures.h"
+#include "ui/windows/HelloUnit.h"
 
 #include <QGuiApplication>
 #include <QPointer>

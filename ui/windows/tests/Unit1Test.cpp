@@ -1,9 +1,9 @@
-#include "ui/support/Application.h"
-#include "ui/support/Comfun.h"
 #include "common/DecimalSeparator.h"
+#include "common/PlainMessage.h"
 #include "resources/EmbeddedPictures.h"
 #include "tools/testsupport/LabWindows.h"
-#include "common/PlainMessage.h"
+#include "ui/support/Application.h"
+#include "ui/support/Comfun.h"
 #include "ui/support/SavePictureDialog.h"
 #include "ui/support/ScreenCursor.h"
 
@@ -12,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
@@ -228,6 +229,39 @@ private slots:
         QCOMPARE(messages.messages, QStringList{RefusalMessage});
         QCOMPARE(lab.Results(), (QStringList{"0,00", "0", "0"}));
         QCOMPARE(ScreenCursor(), crDefault);
+    }
+
+    // Every measurement is announced with what was set and what the bench
+    // published, a refused one too, and the announcement has reached the
+    // session's journal before the refusal message waits for the student.
+    void eachMeasurementIsAnnouncedBeforeAnyMessage()
+    {
+        LabWindows lab;
+        QSignalSpy announced(lab.form1.get(), &TForm1::MeasurementFinished);
+        QList<qsizetype> seenAtMessage;
+        const PlainMessageHandler previous = SetPlainMessageHandler([&](const QString&) {
+            seenAtMessage << announced.size() << static_cast<qsizetype>(lab.Journal().Content().Rows.size());
+        });
+        LabWindows::Type(lab.form1->EditFloat1, QStringLiteral("0"));
+        LabWindows::Type(lab.form1->EditFloat2, QStringLiteral("49.9"));
+        lab.SetSwitches(1, 2, 1);
+        lab.ClickMeasure();
+        lab.SetSwitches(1, 1, 2);
+        lab.ClickMeasure();
+        SetPlainMessageHandler(previous);
+
+        QCOMPARE(seenAtMessage, (QList<qsizetype>{2, 2}));
+        QCOMPARE(announced.size(), 2);
+        const auto inputs = announced[0][0].value<MeasurementInputs>();
+        const auto result = announced[0][1].value<MeasurementResult>();
+        QCOMPARE(inputs.Switches, (SwitchConfiguration{0, 1, 0}));
+        QCOMPARE(inputs.Gain, 0.0);
+        QCOMPARE(inputs.Threshold, 49.9);
+        QCOMPARE(result.Counter, 1000);
+        const auto refused = announced[1][1].value<MeasurementResult>();
+        QCOMPARE(announced[1][0].value<MeasurementInputs>().Switches, (SwitchConfiguration{0, 0, 1}));
+        QCOMPARE(std::tuple(refused.RegisterReading, refused.Trials, refused.Counter), std::tuple(0.0, 0, 0));
+        QCOMPARE(lab.Journal().Content().Rows.back().Inputs.Switches, (SwitchConfiguration{0, 0, 1}));
     }
 
     void maximiseRule_data()

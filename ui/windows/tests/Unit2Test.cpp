@@ -1,6 +1,6 @@
 #include "tools/testsupport/LabWindows.h"
-#include "ui/support/SchemeTable.h"
 #include "tools/testsupport/SwitchPositionRows.h"
+#include "ui/support/SchemeTable.h"
 
 #include <QTimer>
 

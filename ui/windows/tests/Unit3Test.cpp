@@ -1,8 +1,8 @@
-#include "resources/EmbeddedPictures.h"
-#include "ui/controls/PictureImage.h"
 #include "common/PlainMessage.h"
-#include "ui/support/SavePictureDialog.h"
+#include "resources/EmbeddedPictures.h"
 #include "tools/testsupport/TestPictures.h"
+#include "ui/controls/PictureImage.h"
+#include "ui/support/SavePictureDialog.h"
 #include "ui/windows/Unit3.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "common/PlainMessage.h"
-#include "ui/windows/Unit3.h"
 #include "common/WindowPlacement.h"
+#include "ui/windows/Unit3.h"
 
 #include <QApplication>
 #include <QMessageBox>
