@@ -1,19 +1,20 @@
 #include "EmbeddedPictures.h"
 
+#include "BmpDecoder.h"
+#include "DeferredIcon.h"
+#include "JpegDecoder.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QImageReader>
 #include <QLocale>
 #include <QPixmap>
 #include <QResource>
 
 #include <mutex>
-
-#include "BmpDecoder.h"
-#include "DeferredIcon.h"
-#include "JpegDecoder.h"
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -55,21 +56,47 @@ QIcon DecodedGlyphIcon(MenuGlyph glyph)
     return QIcon(QPixmap::fromImage(transparent));
 }
 
-// JPEGs and 24-bit bitmaps, decoded through nothing but QImage: on any
-// thread, even before the application object exists. Null for other kinds.
+enum class Kind { Jpeg, Bmp, Other };
+
+Kind KindOf(const QString& path)
+{
+    if (path.endsWith(QStringLiteral(".jpg")))
+        return Kind::Jpeg;
+    if (path.endsWith(QStringLiteral(".bmp")))
+        return Kind::Bmp;
+    return Kind::Other;
+}
+
+// JPEGs and 24-bit bitmaps, decoded without Qt: on any thread, even while
+// the application object is being built. Null for other kinds.
+Pixels DecodeWithoutQt(Kind kind, std::span<const unsigned char> data)
+{
+    Pixels pixels;
+    if (kind == Kind::Jpeg)
+        DecodeJpeg(data, pixels);
+    else if (kind == Kind::Bmp)
+        pixels = DecodeBmp24(data);
+    return pixels;
+}
+
 QImage DecodeWithoutQtReaders(const QString& path, const QByteArray& data)
 {
-    QImage image;
-    if (path.endsWith(QStringLiteral(".jpg")))
-        DecodeJpeg(data, image);
-    else if (path.endsWith(QStringLiteral(".bmp")))
-        image = DecodeBmp24(data);
-    return image;
+    return ImageOf(DecodeWithoutQt(
+        KindOf(path), std::span(reinterpret_cast<const unsigned char*>(data.constData()), static_cast<size_t>(data.size()))));
 }
+
+// The pictures to decode ahead: their paths and bytes, found on the thread
+// that asked, and their pixels once the decoding thread has them.
+struct PictureAhead {
+    QString Path;
+    Kind Type;
+    std::span<const unsigned char> Bytes;
+    Pixels Decoded;
+};
 
 struct PicturesDecodedAhead {
     std::mutex Mutex;
-    QHash<QString, QImage> Pictures;
+    std::vector<PictureAhead> Pictures;
 };
 
 PicturesDecodedAhead& DecodedAhead()
@@ -82,7 +109,10 @@ QImage TakeDecodedAhead(const QString& path)
 {
     PicturesDecodedAhead& ahead = DecodedAhead();
     const std::scoped_lock lock(ahead.Mutex);
-    return ahead.Pictures.take(path);
+    for (PictureAhead& picture : ahead.Pictures)
+        if (!picture.Decoded.IsNull() && picture.Path == path)
+            return ImageOf(std::exchange(picture.Decoded, Pixels()));
+    return {};
 }
 
 }  // namespace
@@ -142,18 +172,33 @@ QIcon ApplicationIcon()
     return icon;
 }
 
-void DecodeAhead(const QStringList& paths)
+std::function<void()> DecodingAhead(const QStringList& paths)
 {
+    PicturesDecodedAhead& ahead = DecodedAhead();
+    const std::scoped_lock lock(ahead.Mutex);
+    const size_t first = ahead.Pictures.size();
     for (const QString& path : paths) {
         // The C locale: the system's is not read before the application object.
         const QResource resource(path, QLocale::c());
-        QImage image = DecodeWithoutQtReaders(path, resource.uncompressedData());
-        if (image.isNull())
+        // The pictures are stored uncompressed: their bytes lie in the program itself.
+        if (KindOf(path) == Kind::Other || !resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
             continue;
-        PicturesDecodedAhead& ahead = DecodedAhead();
-        const std::scoped_lock lock(ahead.Mutex);
-        ahead.Pictures.insert(path, std::move(image));
+        ahead.Pictures.push_back(
+            {path, KindOf(path), std::span(resource.data(), static_cast<size_t>(resource.size())), Pixels()});
     }
+    const size_t last = ahead.Pictures.size();
+    return [first, last] {
+        PicturesDecodedAhead& pictures = DecodedAhead();
+        for (size_t i = first; i < last; ++i) {
+            std::unique_lock held(pictures.Mutex);
+            const Kind kind = pictures.Pictures[i].Type;
+            const std::span<const unsigned char> bytes = pictures.Pictures[i].Bytes;
+            held.unlock();
+            Pixels decoded = DecodeWithoutQt(kind, bytes);
+            held.lock();
+            pictures.Pictures[i].Decoded = std::move(decoded);
+        }
+    };
 }
 
 QImage LoadPicture(const QString& path)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Resource paths of the embedded pictures (Qt resource system).
 QString SchemePicturePath(int k1, int k2, int k3);  // 1-based positions: K1 1..3, K2 1..2, K3 1..2; empty QString outside
 QString SignalPicturePath(int group, int shape);    // group 1 or 2, shape 1..4; empty outside
@@ -28,7 +30,9 @@ QString ApplicationIconPng32Path();  // the ICO's pixels as a PNG (also installe
 // A null QImage when the resource is missing or corrupt.
 QImage LoadPicture(const QString& path);
 
-// Decodes the JPEGs and 24-bit BMPs among `paths` now, with nothing but
-// QImage: on any thread, also before the application object exists (others
-// are left alone). LoadPicture then hands each of them out once.
-void DecodeAhead(const QStringList& paths);
+// Finds the JPEGs and 24-bit BMPs among `paths` now, on the calling thread
+// (others are left alone), and returns the work of decoding them, which
+// touches nothing of Qt: it may run on any thread, also while the
+// application object is being built. LoadPicture then hands each of them out
+// once, on the thread that uses Qt.
+std::function<void()> DecodingAhead(const QStringList& paths);

@@ -1,5 +1,6 @@
 #include "JpegDecoder.h"
 
+#include <bit>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -12,8 +13,8 @@ namespace {
 // makes libjpeg walk the whole coefficient buffer again.
 constexpr int kMaxScans = 200;
 
-// QImage::Format_RGB32 in memory: 0xFFRRGGBB as a native 32-bit word.
-constexpr J_COLOR_SPACE kQtRgb32Layout = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+// The layout of Pixels and QImage::Format_RGB32: 0xFFRRGGBB as a native 32-bit word.
+constexpr J_COLOR_SPACE kQtRgb32Layout = std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 
 struct ErrorManager {
     jpeg_error_mgr pub;
@@ -67,17 +68,16 @@ public:
     Decompressor& operator=(const Decompressor&) = delete;
 
     // No object with a destructor may live in this frame: libjpeg leaves it by longjmp.
-    bool Decode(const QByteArray& data, QImage& image)
+    bool Decode(std::span<const unsigned char> data, Pixels& pixels)
     {
         if (setjmp(errors_.jump) != 0)
             return false;
         jpeg_create_decompress(&cinfo_);
         cinfo_.progress = &progress_;
-        jpeg_mem_src(&cinfo_, reinterpret_cast<const unsigned char*>(data.constData()),
-                     static_cast<unsigned long>(data.size()));
+        jpeg_mem_src(&cinfo_, data.data(), static_cast<unsigned long>(data.size()));
         jpeg_read_header(&cinfo_, TRUE);
         if (cinfo_.image_width > kMaxJpegSide || cinfo_.image_height > kMaxJpegSide
-            || qint64{cinfo_.image_width} * cinfo_.image_height > kMaxJpegPixels) {
+            || int64_t{cinfo_.image_width} * cinfo_.image_height > kMaxJpegPixels) {
             std::snprintf(errors_.message, JMSG_LENGTH_MAX, "picture too large");
             return false;
         }
@@ -89,14 +89,12 @@ public:
             std::snprintf(errors_.message, JMSG_LENGTH_MAX, "unexpected number of components");
             return false;
         }
-        image = QImage(static_cast<int>(cinfo_.output_width), static_cast<int>(cinfo_.output_height),
-                       QImage::Format_RGB32);
-        if (image.isNull()) {
+        if (!pixels.Allocate(static_cast<int>(cinfo_.output_width), static_cast<int>(cinfo_.output_height))) {
             std::snprintf(errors_.message, JMSG_LENGTH_MAX, "out of memory");
             return false;
         }
         while (cinfo_.output_scanline < cinfo_.output_height) {
-            JSAMPROW row = image.scanLine(static_cast<int>(cinfo_.output_scanline));
+            auto* row = reinterpret_cast<JSAMPROW>(pixels.Row(static_cast<int>(cinfo_.output_scanline)));
             jpeg_read_scanlines(&cinfo_, &row, 1);
         }
         jpeg_finish_decompress(&cinfo_);
@@ -104,7 +102,7 @@ public:
         return errors_.pub.num_warnings == 0;
     }
 
-    QString Message() const { return QString::fromLocal8Bit(errors_.message); }
+    std::string Message() const { return errors_.message; }
 
 private:
     jpeg_decompress_struct cinfo_;
@@ -114,13 +112,26 @@ private:
 
 }  // namespace
 
-bool DecodeJpeg(const QByteArray& data, QImage& image, QString* error)
+bool DecodeJpeg(std::span<const unsigned char> data, Pixels& pixels, std::string* error)
 {
     Decompressor decompressor;
-    if (decompressor.Decode(data, image))
+    if (decompressor.Decode(data, pixels))
         return true;
-    image = QImage();
+    pixels = Pixels();
     if (error != nullptr)
         *error = decompressor.Message();
     return false;
+}
+
+bool DecodeJpeg(const QByteArray& data, QImage& image, QString* error)
+{
+    Pixels pixels;
+    std::string message;
+    const bool decoded = DecodeJpeg(std::span(reinterpret_cast<const unsigned char*>(data.constData()),
+                                              static_cast<size_t>(data.size())),
+                                    pixels, &message);
+    image = ImageOf(std::move(pixels));
+    if (!decoded && error != nullptr)
+        *error = QString::fromLocal8Bit(message);
+    return decoded;
 }

@@ -4,6 +4,7 @@
 #include "ui/support/QtRussianTexts.h"
 
 #include <QPointer>
+#include <clocale>
 #include <csignal>
 #include <memory>
 #include <thread>
@@ -31,15 +32,21 @@ int main(int argc, char** argv)
     // A picture saved beyond the file-size limit (ulimit -f) is a failed save
     // with its message, not the end of the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    // Work that needs neither the display nor any Qt object, done on a
-    // thread of its own while the application object connects to the
-    // display: fontconfig reads its configuration (some sixty files, which
-    // the first font a window resolves would otherwise wait for), and the two
-    // pictures of the first paint, the splash and the schematic for switches
-    // 1 1 1, are decoded. All of it is done before any window is built.
-    std::jthread startUp([] {
+    // Work that needs neither the display nor Qt, done on a thread of its
+    // own while the application object connects to the display: fontconfig
+    // reads its configuration (some sixty files, which the first font a
+    // window resolves would otherwise wait for), and the two pictures of the
+    // first paint, the splash and the schematic for switches 1 1 1, are
+    // decoded. All of it is done before any window is built. The thread
+    // touches no Qt object (a picture is found here, decoded there, made an
+    // image after the join): the application object's construction
+    // initialises Qt's global state unguarded. It sets the locale from the
+    // environment too, which fontconfig reads numbers by: that is done here
+    // first, so the application's own call changes nothing under the thread.
+    std::setlocale(LC_ALL, "");
+    std::jthread startUp([decodePictures = DecodingAhead({SplashPicturePath(), SchemePicturePath(1, 1, 1)})] {
         FcInit();
-        DecodeAhead({SplashPicturePath(), SchemePicturePath(1, 1, 1)});
+        decodePictures();
     });
     TApplication application(argc, argv);
     startUp.join();

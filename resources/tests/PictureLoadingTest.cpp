@@ -157,7 +157,7 @@ private slots:
         QList<QImage> decoded;
         for (const QString& path : paths)
             decoded << LoadPicture(path);
-        std::thread([&paths] { DecodeAhead(paths); }).join();
+        std::thread(DecodingAhead(paths)).join();
         for (int round = 0; round < 2; ++round)
             for (int i = 0; i < paths.size(); ++i) {
                 const QImage loaded = LoadPicture(paths[i]);

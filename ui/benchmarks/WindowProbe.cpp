@@ -4,6 +4,7 @@
 // and reports the process's peak resident memory.
 //   window-probe <title prefix> <program> [arguments...]
 // Prints: <milliseconds to the painted window> <peak RSS in KiB> <exit status>
+// (128 + the signal's number for a process ended by a signal).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -123,6 +124,6 @@ int main(int argc, char** argv)
     rusage usage{};
     wait4(child, &status, 0, &usage);
     XCloseDisplay(display);
-    std::printf("%.1f %ld %d\n", shownMs, usage.ru_maxrss, WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    std::printf("%.1f %ld %d\n", shownMs, usage.ru_maxrss, WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
     return shownMs < 0 ? 1 : 0;
 }

@@ -14,7 +14,7 @@ runs=${2:-10}
 
 if [ -z "${DL_BENCH_DISPLAY_READY:-}" ]; then
   cmake --build "$build" --target detector-lab empty-window window-probe measurement-probe >/dev/null
-  DL_BENCH_DISPLAY_READY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$runs"
+  DL_BENCH_DISPLAY_READY=1 exec "$here/../../tools/testsupport/with-display.sh" "$0" "$build" "$runs"
 fi
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 # The measurements' journal goes to a folder of its own, not the user's.

@@ -9,36 +9,19 @@
 # journal kept in the data folder holds both measurements, and
 # detector-lab-sweep --verify reproduces them. Leaves nothing running.
 #   use-the-program.sh <detector-lab executable> <folder for the screenshots> <detector-lab-sweep executable>
-# Exit status 77 (skipped) when xvfb-run, xdotool or import is missing.
+# Exit status 77 (skipped) when Xvfb, xdotool or import is missing.
 set -uo pipefail
 program=$1
 shots=$2
 sweep=$3
 
 if [ -z "${DL_E2E_DISPLAY_READY:-}" ]; then
-  for tool in xvfb-run xdotool import; do
+  for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
   done
   mkdir -p "$shots"
-  before=$(ls -d /tmp/xvfb-run.* 2>/dev/null)
-  servers_before=$(pgrep -x Xvfb)
-  DL_E2E_DISPLAY_READY=1 timeout -k 5 90 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-  status=$?
-  # xvfb-run signals its server without waiting for it: wait until it has ended.
-  for tries in $(seq 50); do
-    running=""
-    for server in $(pgrep -x Xvfb); do
-      grep -qxF "$server" <<<"$servers_before" && continue
-      [ "$(ps -o stat= -p "$server" | cut -c1)" = Z ] || running=yes
-    done
-    [ -z "$running" ] && break
-    sleep 0.1
-  done
-  # A killed xvfb-run leaves its folder behind.
-  for folder in /tmp/xvfb-run.*; do
-    [ -e "$folder" ] && ! grep -qxF "$folder" <<<"$before" && rm -rf "$folder"
-  done
-  exit $status
+  here=$(cd "$(dirname "$0")" && pwd)
+  DL_E2E_DISPLAY_READY=1 exec timeout -k 5 90 "$here/../../tools/testsupport/with-display.sh" "$0" "$@"
 fi
 
 # In a sanitizer build: libxkbcommon-x11, which Qt's X11 platform loads,

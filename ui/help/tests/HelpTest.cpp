@@ -222,7 +222,7 @@ private slots:
     }
 
     // The noiseless outputs the text tabulates are those of the bench's
-    // filters, as the sweep's theory reads them.
+    // filters, as the theory library reads them.
     void noiselessTableMatchesTheFilters()
     {
         const QTextTable* table = TableHeaded(*theory_, QStringLiteral("Форма фильтра \\ форма сигнала"));
