@@ -9,6 +9,7 @@ DL_PACKAGES=(
   xvfb xauth xdotool imagemagick libx11-dev
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file binutils
+  man-db
 )
 
 dl_ensure_packages() {

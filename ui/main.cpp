@@ -1,12 +1,15 @@
 #include "Application.h"
 #include "EmbeddedPictures.h"
+#include "InformationOptions.h"
 #include "QtRussianTexts.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
+#include "detector-lab-manual.h"
 
 #include <QPointer>
 #include <csignal>
+#include <iostream>
 #include <memory>
 #include <thread>
 
@@ -30,6 +33,10 @@ void DestroyRemainingWindows()
 // The bench is built before main, when the bench library is initialised.
 int main(int argc, char** argv)
 {
+    const InformationTexts information{"detector-lab", manual::DetectorLabHelp, manual::DetectorLabVersion};
+    if (const std::optional<int> status
+        = AnswerInformationOptions(std::vector<std::string>(argv + 1, argv + argc), information, std::cout, std::cerr))
+        return *status;
     // A picture saved beyond the file-size limit (ulimit -f) is a failed save
     // with its message, not the end of the program.
     std::signal(SIGXFSZ, SIG_IGN);
