@@ -9,7 +9,7 @@ DL_PACKAGES=(
   xvfb xauth xdotool imagemagick x11-utils libx11-dev
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file binutils
-  man-db
+  man-db lintian appstream-compose
 )
 
 dl_ensure_packages() {
