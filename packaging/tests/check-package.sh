@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package builds, its dependencies were computed from the binary
-# (Qt and libjpeg among them), it holds the manual pages, the completion,
-# every icon, the changelog and the copyright file, and calls no ldconfig.
+# (Qt and libjpeg among them), it holds the programs, the changelog and the
+# copyright file, its maintainer is no local address, and it calls no ldconfig.
 set -euo pipefail
 build=$1
 out=$(mktemp -d)
@@ -13,12 +13,12 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6charts6 libqt6svg6 libjpeg62-turbo libc6 fonts-liberation; do
   [[ $depends == *"$lib"* ]] || { echo "Depends lacks $lib: $depends" >&2; exit 1; }
 done
+# The install tree is checked file by file (check-install.sh); here the
+# programs, the module and the desktop entry, and what a package adds.
 contents=$(dpkg-deb -c "$deb")
 for file in usr/bin/detector-lab usr/bin/detector-lab-sweep usr/lib/detector-lab/modules/detector-lab-analysis.so \
-            usr/share/applications/org.detectorlab.DetectorLab.desktop usr/share/man/man1/detector-lab.1.gz \
-            usr/share/man/man1/detector-lab-sweep.1.gz usr/share/bash-completion/completions/detector-lab-sweep \
-            usr/share/doc/detector-lab/changelog.gz usr/share/doc/detector-lab/copyright \
-            usr/share/icons/hicolor/512x512/apps/detector-lab.png usr/share/icons/hicolor/scalable/apps/detector-lab.svg; do
+            usr/share/applications/org.detectorlab.DetectorLab.desktop usr/share/doc/detector-lab/changelog.gz \
+            usr/share/doc/detector-lab/copyright; do
   grep -q "\./$file$" <<<"$contents" || { echo "the package lacks $file" >&2; exit 1; }
 done
 # A private module needs no ldconfig, and the package has no other use for

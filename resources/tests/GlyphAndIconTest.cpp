@@ -116,14 +116,6 @@ private slots:
         QVERIFY(ApplicationIcon().availableSizes().contains(QSize(32, 32)));
     }
 
-    void theWindowCarriesTheIconAtEverySize()
-    {
-        const QList<QSize> sizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
-        QCOMPARE(ApplicationIcon().availableSizes(), sizes);
-        for (const QSize& size : sizes)
-            QCOMPARE(ApplicationIcon().pixmap(size).size(), size);
-    }
-
     // Every size shows one picture, the SVG's: drawn at that size, nearly
     // every pixel is the PNG's (at 16 and 32 pixels, two colours: yellow
     // where the letters cover half a pixel).

@@ -103,16 +103,6 @@ TEST(HelpTexts, HelpIsTheUsagesAndTheBodyAsWritten)
         "probe (Detector Lab) 1.2.3\nCopyright (C) 2026 Detector Lab developers\n");
 }
 
-TEST(HelpTexts, TheHeaderEscapesWhatCxxWouldRead)
-{
-    const std::string header = CppHeader(ReadManualSource(kSource), kRelease, "probe.manual");
-    EXPECT_NE(header.find("inline constexpr char ProbeHelp[] ="), std::string::npos);
-    EXPECT_NE(header.find("inline constexpr char ProbeVersion[] ="), std::string::npos);
-    EXPECT_EQ(header.find("Summary"), std::string::npos);
-    EXPECT_NE(header.find(R"(    ".dots and \\backslashes stay text.\n")"), std::string::npos);
-    EXPECT_NE(header.find(R"(    "  130  interrupted\n";)"), std::string::npos);
-}
-
 TEST(ManPage, RoffReadsTextAsText)
 {
     const struct {
