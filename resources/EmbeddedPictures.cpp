@@ -162,12 +162,20 @@ QString ApplicationIconPng32Path()
     return PicturePath(QStringLiteral("icon32.png"));
 }
 
+QStringList ApplicationIconPngPaths()
+{
+    QStringList paths;
+    for (int side : {16, 24, 32, 48, 64, 128})
+        paths << PicturePath(QStringLiteral("icon%1.png").arg(side));
+    return paths;
+}
+
 // Made from the PNGs, which Qt reads with its built-in reader: the ICO, pixel
 // for pixel the same as the 32 x 32 PNG, would load an image plugin at start-up.
 QIcon ApplicationIcon()
 {
     QIcon icon;
-    for (const QString& path : {ApplicationIconPng32Path(), ApplicationIconPngPath()})
+    for (const QString& path : ApplicationIconPngPaths())
         icon.addPixmap(QPixmap::fromImage(LoadPicture(path)));
     return icon;
 }

@@ -20,10 +20,14 @@ enum class MenuGlyph { Copy, Save, Exit, Switches, Signals, Measure };
 QIcon MenuGlyphIcon(MenuGlyph glyph);
 QString MenuGlyphPath(MenuGlyph glyph);
 
+// The window's icon at every size it carries (ApplicationIconPngPaths).
 QIcon ApplicationIcon();
 QString ApplicationIconPath();       // the 32 x 32 ICO
 QString ApplicationIconPngPath();    // the 48 x 48 PNG (also installed for the desktop)
 QString ApplicationIconPng32Path();  // the ICO's pixels as a PNG (also installed for the desktop)
+// The PNGs of 16, 24, 32, 48, 64 and 128 pixels: a panel, a task switcher
+// and a window's title each take the size they draw at.
+QStringList ApplicationIconPngPaths();
 
 // Decodes an embedded picture: JPEG through libjpeg, a 24-bit BMP by
 // DecodeBmp24, the rest through Qt.

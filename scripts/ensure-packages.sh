@@ -6,9 +6,10 @@ DL_PACKAGES=(
   libjpeg-dev libfontconfig-dev
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   fonts-liberation
-  xvfb xauth xdotool imagemagick libx11-dev
+  xvfb xauth xdotool imagemagick x11-utils libx11-dev
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file binutils
+  man-db lintian appstream-compose
 )
 
 dl_ensure_packages() {

@@ -1,4 +1,6 @@
+#include "common/options/InformationOptions.h"
 #include "resources/EmbeddedPictures.h"
+#include "ui/detector-lab-manual.h"
 #include "ui/program/LabProgram.h"
 #include "ui/support/Application.h"
 #include "ui/support/QtRussianTexts.h"
@@ -6,6 +8,7 @@
 #include <QPointer>
 #include <clocale>
 #include <csignal>
+#include <iostream>
 #include <memory>
 #include <thread>
 
@@ -29,6 +32,10 @@ void DestroyRemainingWindows()
 // The bench is built before main, when the bench library is initialised.
 int main(int argc, char** argv)
 {
+    const InformationTexts information{"detector-lab", manual::DetectorLabHelp, manual::DetectorLabVersion};
+    if (const std::optional<int> status
+        = AnswerInformationOptions(std::vector<std::string>(argv + 1, argv + argc), information, std::cout, std::cerr))
+        return *status;
     // A picture saved beyond the file-size limit (ulimit -f) is a failed save
     // with its message, not the end of the program.
     std::signal(SIGXFSZ, SIG_IGN);

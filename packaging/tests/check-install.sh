@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # An install into a temporary prefix holds the programs, the module of the
-# window «Характеристики» where the program looks for it, the desktop entry,
-# its metainfo and its icons.
+# window «Характеристики» where the program looks for it, the manual pages,
+# the bash completion, the desktop entry, its metainfo, its icons at every
+# size, the changelog and the copyright file.
 set -euo pipefail
 build=$1 app_id=$2
 prefix=$(mktemp -d)
@@ -10,24 +11,43 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 expected=(
   bin/detector-lab
   bin/detector-lab-sweep
-  lib/detector-lab/detector-lab-analysis.so
+  lib/detector-lab/modules/detector-lab-analysis.so
+  share/man/man1/detector-lab.1.gz
+  share/man/man1/detector-lab-sweep.1.gz
+  share/bash-completion/completions/detector-lab-sweep
   "share/applications/$app_id.desktop"
   "share/metainfo/$app_id.metainfo.xml"
-  share/icons/hicolor/48x48/apps/detector-lab.png
-  share/icons/hicolor/32x32/apps/detector-lab.png
+  share/icons/hicolor/scalable/apps/detector-lab.svg
+  share/doc/detector-lab/changelog.gz
+  share/doc/detector-lab/copyright
 )
+for size in 16 24 32 48 64 128 256 512; do
+  expected+=("share/icons/hicolor/${size}x${size}/apps/detector-lab.png")
+done
 status=0
 for file in "${expected[@]}"; do
   if [ -f "$prefix/$file" ]; then echo "installed: $file"; else echo "MISSING: $file" >&2; status=1; fi
+done
+# Each icon is as large as its folder says.
+for size in 16 24 32 48 64 128 256 512; do
+  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/detector-lab.png
+  [ ! -f "$icon" ] || file "$icon" | grep -q "PNG image data, $size x $size," \
+    || { echo "the icon in ${size}x${size} is $(file -b "$icon")" >&2; status=1; }
+done
+file "$prefix/share/icons/hicolor/scalable/apps/detector-lab.svg" | grep -q 'SVG' || { echo "the scalable icon is no SVG" >&2; status=1; }
+# Compressed for good: gzip's most, without a name or a time stamp.
+for gz in share/man/man1/detector-lab.1.gz share/doc/detector-lab/changelog.gz; do
+  [ ! -f "$prefix/$gz" ] || file "$prefix/$gz" | grep -q 'max compression' && ! file "$prefix/$gz" | grep -q 'was "' \
+    || { echo "$gz: $(file -b "$prefix/$gz")" >&2; status=1; }
 done
 [ -x "$prefix/bin/detector-lab" ] || status=1
 "$prefix/bin/detector-lab-sweep" --seed 1 >/dev/null || { echo "the installed sweep does not run" >&2; status=1; }
 # The module exports the window's factory, and the program looks for it in
 # the folder it was installed to, relative to the program's own.
-nm -D --defined-only "$prefix/lib/detector-lab/detector-lab-analysis.so" | grep -w dl_new_characteristics_window >/dev/null \
+nm -D --defined-only "$prefix/lib/detector-lab/modules/detector-lab-analysis.so" | grep -w dl_new_characteristics_window >/dev/null \
   || { echo "the module does not export its factory" >&2; status=1; }
-strings "$prefix/bin/detector-lab" | grep '\.\./lib/detector-lab$' >/dev/null \
-  || { echo "the program does not look for the module in ../lib/detector-lab" >&2; status=1; }
+strings "$prefix/bin/detector-lab" | grep '\.\./lib/detector-lab/modules$' >/dev/null \
+  || { echo "the program does not look for the module in ../lib/detector-lab/modules" >&2; status=1; }
 # The program names its desktop entry, so the desktop ties its window to it.
 strings -el "$prefix/bin/detector-lab" | grep -x "$app_id" >/dev/null || { echo "the program does not name $app_id" >&2; status=1; }
 exit $status

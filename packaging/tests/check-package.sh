@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package builds, and its dependencies were computed from the
-# binary (Qt and libjpeg among them).
+# The Debian package builds, its dependencies were computed from the binary
+# (Qt and libjpeg among them), it holds the programs, the changelog and the
+# copyright file, its maintainer is no local address, and it calls no ldconfig.
 set -euo pipefail
 build=$1
 out=$(mktemp -d)
@@ -12,9 +13,18 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6charts6 libqt6svg6 libjpeg62-turbo libc6 fonts-liberation; do
   [[ $depends == *"$lib"* ]] || { echo "Depends lacks $lib: $depends" >&2; exit 1; }
 done
+# The install tree is checked file by file (check-install.sh); here the
+# programs, the module and the desktop entry, and what a package adds.
 contents=$(dpkg-deb -c "$deb")
-grep -q './usr/bin/detector-lab$' <<<"$contents"
-grep -q './usr/bin/detector-lab-sweep$' <<<"$contents"
-grep -q './usr/lib/detector-lab/detector-lab-analysis.so$' <<<"$contents"
-grep -q './usr/share/applications/org.detectorlab.DetectorLab.desktop$' <<<"$contents"
+for file in usr/bin/detector-lab usr/bin/detector-lab-sweep usr/lib/detector-lab/modules/detector-lab-analysis.so \
+            usr/share/applications/org.detectorlab.DetectorLab.desktop usr/share/doc/detector-lab/changelog.gz \
+            usr/share/doc/detector-lab/copyright; do
+  grep -q "\./$file$" <<<"$contents" || { echo "the package lacks $file" >&2; exit 1; }
+done
+# A private module needs no ldconfig, and the package has no other use for
+# maintainer scripts.
+dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -Eq 'postinst|postrm' && { echo "the package has maintainer scripts" >&2; exit 1; }
+maintainer=$(dpkg-deb -f "$deb" Maintainer)
+[[ $maintainer =~ ^[^@]+\<[^@]+@[^@]+\.[a-z]+\>$ && $maintainer != *localhost* ]] \
+  || { echo "Maintainer: $maintainer" >&2; exit 1; }
 echo "package $(basename "$deb") builds; Depends: $depends"

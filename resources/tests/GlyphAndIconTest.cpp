@@ -1,5 +1,8 @@
-// Menu glyphs and the program icon: file sizes, headers, palettes and masks.
+// Menu glyphs and the program icon: file sizes, headers, palettes and masks;
+// the icon at every size against its SVG.
 #include <QtTest>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #include "FileHeaders.h"
 #include "resources/EmbeddedPictures.h"
@@ -111,6 +114,46 @@ private slots:
         }
         QCOMPARE(LoadPicture(ApplicationIconPngPath()).size(), QSize(48, 48));
         QVERIFY(ApplicationIcon().availableSizes().contains(QSize(32, 32)));
+    }
+
+    // Every size shows one picture, the SVG's: drawn at that size, nearly
+    // every pixel is the PNG's (at 16 and 32 pixels, two colours: yellow
+    // where the letters cover half a pixel).
+    void everySizeIsTheScalableIconsPicture_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("twoColours");
+        for (const QString& path : ApplicationIconPngPaths())
+            QTest::newRow(qPrintable(path)) << path << (path.endsWith("/icon16.png") || path.endsWith("/icon32.png"));
+        for (const char* name : {"icon256.png", "icon512.png"})
+            QTest::newRow(name) << QStringLiteral(DL_PICTURES_DIR "/%1").arg(name) << false;
+    }
+
+    void everySizeIsTheScalableIconsPicture()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, twoColours);
+        const QImage png = (path.startsWith(':') ? LoadPicture(path) : QImage(path)).convertToFormat(QImage::Format_RGB32);
+        const int side = png.width();
+        QCOMPARE(png.size(), QSize(side, side));
+        QSvgRenderer svg(QStringLiteral(DL_PICTURES_DIR "/icon.svg"));
+        QVERIFY(svg.isValid());
+        QImage drawn(side, side, QImage::Format_RGB32);
+        QPainter painter(&drawn);
+        svg.render(&painter);
+        painter.end();
+        int unlike = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                QRgb expected = drawn.pixel(x, y);
+                if (twoColours)
+                    expected = qRed(expected) >= 128 ? qRgb(255, 255, 0) : qRgb(0, 0, 255);
+                const QRgb shown = png.pixel(x, y);
+                const int distance = std::abs(qRed(expected) - qRed(shown)) + std::abs(qGreen(expected) - qGreen(shown))
+                    + std::abs(qBlue(expected) - qBlue(shown));
+                unlike += distance > 96 ? 1 : 0;
+            }
+        QVERIFY2(unlike <= side * side / 25, qPrintable(QStringLiteral("%1 of %2 pixels unlike").arg(unlike).arg(side * side)));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "FileName.h"
 #include "ValueList.h"
 #include "common/text/NumberText.h"
+#include "sweep/cli/detector-lab-sweep-manual.h"
 
 #include <algorithm>
 #include <charconv>
@@ -208,6 +209,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             line.Help = true;
             continue;
         }
+        if (argument == "--version") {
+            line.Version = true;
+            continue;
+        }
         const size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
         const auto reader = Readers().find(name);
@@ -235,53 +240,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             return line;
         }
     }
-    if (!line.Help)
+    if (!line.Help && !line.Version)
         line.Error = CheckTogether(line.Settings);
     return line;
 }
 
 std::string UsageText()
 {
-    return R"(Usage: detector-lab-sweep [options]
+    return manual::DetectorLabSweepHelp;
+}
 
-Runs the bench's own measurements over a grid of gains and thresholds and
-sets each count beside what theory predicts.
-
-  --experiment LIST   noise-power (switches 3 2 2), detection (1 2 1),
-                      false-alarms (3 2 1), distinction1 (1 1 1) or
-                      distinction2 (2 1 1); several with commas
-                      [distinction1]
-  --signal1 N         shape of signal 1, 1 to 4 [1]
-  --signal2 N         shape of signal 2, 1 to 4 [2]
-  --gain VALUES       gain K, 0 to 1000 [1]
-  --threshold VALUES  threshold H in mV [0]
-  --trials N          trials per point, a multiple of 1000 [1000]
-  --seed N            seed of the random source, 0 to 4294967295 [the clock]
-  --threads N         points run side by side, 1 to 64 [one per core]
-  --csv FILE          also write the table as CSV; '-' writes only CSV to
-                      standard output
-  --plot FILE         draw the frequencies and theory into FILE.png or
-                      FILE.svg; detection with false-alarms, or
-                      distinction1 with distinction2, draw the operating
-                      characteristic
-  --help              show this text
-
-  --verify FILE.csv   replay a journal of the laboratory program on a bench
-                      of its own, built with the journal's seed, and say for
-                      each row whether it reproduces or what the bench gives
-                      instead; takes no other option
-
-VALUES is one number (1.5), a list (0.5,1,2) or a range START:STOP:STEP
-(0:100:1). Numbers are written with a decimal point.
-
-On a terminal, standard error shows the progress. Ctrl-C stops the sweep:
-nothing is written.
-
-Exit status: 0 done, 1 an output (a file or standard output) could not be
-written, 2 a bad option, 130 interrupted by Ctrl-C (143 by SIGTERM).
-With --verify: 0 every row reproduces, 1 a row does not, 2 the file is not
-a journal.
-)";
+std::string VersionText()
+{
+    return manual::DetectorLabSweepVersion;
 }
 
 } // namespace sweep

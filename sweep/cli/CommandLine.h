@@ -10,6 +10,7 @@ namespace sweep {
 struct CommandLine {
     SweepSettings Settings;
     bool Help = false;
+    bool Version = false;
     std::string Error; // one line saying what is wrong; empty when sound
 };
 
@@ -17,6 +18,9 @@ struct CommandLine {
 // option is checked here, files' folders too, before anything runs.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
+// What --help and --version print: made from detector-lab-sweep.manual,
+// which the manual page is made from too.
 std::string UsageText();
+std::string VersionText();
 
 } // namespace sweep

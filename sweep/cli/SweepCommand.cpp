@@ -108,8 +108,8 @@ int RunSweepCommand(const std::vector<std::string>& arguments, std::ostream& out
         err << ProgramName << ": " << line.Error << '\n';
         return 2;
     }
-    if (line.Help) {
-        const std::string failure = Print(out, UsageText());
+    if (line.Help || line.Version) {
+        const std::string failure = Print(out, line.Help ? UsageText() : VersionText());
         if (!failure.empty())
             err << ProgramName << ": " << failure << '\n';
         return failure.empty() ? 0 : 1;

@@ -1,6 +1,5 @@
 #include "Emblem.h"
 
-#include <QPainterPath>
 #include <QPolygonF>
 #include <QTransform>
 
@@ -58,7 +57,7 @@ std::vector<QPolygonF> Letters()
 
 }  // namespace
 
-void DrawEmblemLetters(QPainter& painter, const QRectF& square, const QColor& colour)
+QPainterPath EmblemLetters(const QRectF& square)
 {
     const double runLength = 3 * kLetterWidth + 2 * kLetterGap;
     // A strip of length L and height h turned 45 degrees fits a square of side S when L + h <= S * sqrt(2).
@@ -74,11 +73,16 @@ void DrawEmblemLetters(QPainter& painter, const QRectF& square, const QColor& co
     place.translate(square.center().x(), square.center().y());
     place.rotate(45);
     place.scale(unit, unit);
+    return place.map(letters);
+}
+
+void DrawEmblemLetters(QPainter& painter, const QRectF& square, const QColor& colour)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    painter.drawPath(place.map(letters));
+    painter.drawPath(EmblemLetters(square));
     painter.restore();
 }
 

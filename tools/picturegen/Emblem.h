@@ -4,9 +4,13 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
 
 namespace picturegen {
+
+// The letters' outlines along the diagonal of `square`.
+QPainterPath EmblemLetters(const QRectF& square);
 
 // Draws the letters along the diagonal of `square`.
 void DrawEmblemLetters(QPainter& painter, const QRectF& square, const QColor& colour);

@@ -163,6 +163,45 @@ QImage DrawIcon(int side)
     return image;
 }
 
+namespace {
+
+QByteArray SvgColour(const QColor& colour)
+{
+    return colour.name(QColor::HexRgb).toLatin1();
+}
+
+QByteArray SvgNumber(double value)
+{
+    return QByteArray::number(value, 'f', 3);
+}
+
+// The outlines as SVG path data; each letter is one closed polygon.
+QByteArray SvgPathData(const QPainterPath& path)
+{
+    QByteArray data;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element element = path.elementAt(i);
+        if (element.isMoveTo() && i > 0)
+            data += "Z";
+        data += element.isMoveTo() ? "M" : "L";
+        data += SvgNumber(element.x) + " " + SvgNumber(element.y);
+    }
+    return data + "Z";
+}
+
+} // namespace
+
+QByteArray DrawIconSvg(int side)
+{
+    const QByteArray size = QByteArray::number(side);
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + size + "\" height=\"" + size
+        + "\" viewBox=\"0 0 " + size + " " + size + "\">\n"
+        + "  <rect width=\"" + size + "\" height=\"" + size + "\" fill=\"" + SvgColour(kIconField) + "\"/>\n"
+        + "  <path fill=\"" + SvgColour(kYellow) + "\" d=\"" + SvgPathData(EmblemLetters(QRectF(0, 0, side, side)))
+        + "\"/>\n</svg>\n";
+}
+
 // Two colours only: a pixel is yellow when the letters cover at least half of it.
 QImage DrawIconTwoColours(int side)
 {

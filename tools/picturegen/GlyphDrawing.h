@@ -1,7 +1,9 @@
 #pragma once
-// The 16 x 16 menu glyphs and the 32 x 32 program icon, in the 16 colours of
-// the standard palette, each on a flat field of one colour.
+// The 16 x 16 menu glyphs and the program icon (32 x 32 in the 16 colours of
+// the standard palette, smoothed at the other sizes, and as SVG), each on a
+// flat field of one colour.
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <vector>
@@ -18,9 +20,13 @@ inline constexpr int kIconSide = 32;
 
 std::vector<Glyph> DrawGlyphs();
 
-// The emblem's letters on a flat blue field, with smoothed edges (the 48 x 48 PNG).
+// The emblem's letters on a flat blue field, with smoothed edges (the PNGs
+// from 24 pixels up but 32).
 QImage DrawIcon(int side);
-// The same in the two colours alone (the 32 x 32 icon of 16 colours).
+// The same as a scalable picture: SVG text, a square of `side` units.
+QByteArray DrawIconSvg(int side);
+// The same in the two colours alone (the 32 x 32 icon of 16 colours, and the
+// 16 x 16 one).
 QImage DrawIconTwoColours(int side);
 
 } // namespace picturegen

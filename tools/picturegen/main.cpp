@@ -29,12 +29,14 @@ void Write(const QDir& folder, const QString& name, const QByteArray& bytes)
         throw std::runtime_error(("cannot write " + file.fileName()).toStdString());
 }
 
-QByteArray Png(const QImage& picture)
+// Quality 100 stores the pixels uncompressed, quickest to decode for the
+// pictures the program carries; 0 compresses the most.
+QByteArray Png(const QImage& picture, int quality = 100)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "PNG", 100);
+    picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "PNG", quality);
     return bytes;
 }
 
@@ -56,7 +58,14 @@ void WriteAll(const QDir& folder)
     opaque.fill(1);
     Write(folder, QStringLiteral("icon.ico"), Icon4(icon, opaque));
     Write(folder, QStringLiteral("icon32.png"), Png(icon.convertToFormat(QImage::Format_RGB32)));
-    Write(folder, QStringLiteral("icon48.png"), Png(DrawIcon(48)));
+    // At 16 pixels smoothing leaves the letters a grey smudge: two colours, as at 32.
+    Write(folder, QStringLiteral("icon16.png"), Png(DrawIconTwoColours(16).convertToFormat(QImage::Format_RGB32)));
+    for (int side : {24, 48, 64, 128})
+        Write(folder, QStringLiteral("icon%1.png").arg(side), Png(DrawIcon(side)));
+    // Only installed for the desktop, not carried in the program.
+    for (int side : {256, 512})
+        Write(folder, QStringLiteral("icon%1.png").arg(side), Png(DrawIcon(side), 0));
+    Write(folder, QStringLiteral("icon.svg"), DrawIconSvg(64));
 }
 
 }  // namespace

@@ -7,16 +7,19 @@
 # gain out of range and clicks the same button (the correction message, then
 # the measurement), and ends the program through "Файл" / "Выход". Then the
 # journal kept in the data folder holds both measurements, and
-# detector-lab-sweep --verify reproduces them. Leaves nothing running.
-#   use-the-program.sh <detector-lab executable> <folder for the screenshots> <detector-lab-sweep executable>
-# Exit status 77 (skipped) when Xvfb, xdotool or import is missing.
+# detector-lab-sweep --verify reproduces them. On the way, the window's class
+# is the desktop entry's StartupWMClass, it carries its icon at six sizes,
+# and the journal window is shown. Leaves nothing running.
+#   use-the-program.sh <detector-lab executable> <folder for the screenshots> <detector-lab-sweep executable> <desktop entry>
+# Exit status 77 (skipped) when Xvfb, xdotool, import or xprop is missing.
 set -uo pipefail
 program=$1
 shots=$2
 sweep=$3
+entry=$4
 
 if [ -z "${DL_E2E_DISPLAY_READY:-}" ]; then
-  for tool in Xvfb xdotool import; do
+  for tool in Xvfb xdotool import xprop; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
   done
   mkdir -p "$shots"
@@ -81,6 +84,14 @@ main=$(wait_for_window "Лабораторная работа № 4") || fail "n
 sleep 0.3
 import -window root "$shots/start.png" || fail "no screenshot"
 
+# The desktop ties the window to its launcher by the window's class.
+wm_class=$(xprop -id "$main" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
+[ "$wm_class" = "$(sed -n 's/^StartupWMClass=//p' "$entry")" ] \
+  || fail "the window's class '$wm_class' is not the desktop entry's StartupWMClass"
+icons=$(xprop -id "$main" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+[ "$icons" = "Icon (16 x 16) Icon (24 x 24) Icon (32 x 32) Icon (48 x 48) Icon (64 x 64) Icon (128 x 128) " ] \
+  || fail "the window carries its icon at: $icons"
+
 eval "$(xdotool getwindowgeometry --shell "$splash")"
 xdotool mousemove $((X + 200)) $((Y + 150)) click 1
 for tries in $(seq 50); do find_window size=400x300 >/dev/null || break; sleep 0.1; done
@@ -124,6 +135,18 @@ for tries in $(seq 50); do find_window "Характеристики" >/dev/null
 find_window "Характеристики" >/dev/null && fail "«Характеристики» did not close on Escape"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 
+# «Журнал» / «Журнал измерений» (the menu right of «Лабораторная установка»)
+# shows the measurement made; Escape closes it.
+xdotool mousemove $((X + 20)) $((Y + menu_height / 2)) click 1
+sleep 0.3
+xdotool key Right Right Down Return
+journal=$(wait_for_window "Журнал измерений") || fail "no journal window from the menu «Журнал»"
+sleep 0.3
+import -window root "$shots/journal.png"
+xdotool key Escape
+for tries in $(seq 50); do find_window "Журнал измерений" >/dev/null || break; sleep 0.1; done
+find_window "Журнал измерений" >/dev/null && fail "the journal window did not close on Escape"
+
 # A gain out of range, then the same click: the field's correction message
 # comes first, and the click it interrupted still runs the measurement.
 results="713x25+$((X + 8 + 8 + 16))+$((Y + menu_height + 312 + 136 + 24))"
@@ -151,4 +174,4 @@ journals=("$XDG_DATA_HOME"/detector-lab/journal-*.csv)
 [ "${#journals[@]}" -eq 1 ] && [ -f "${journals[0]}" ] || fail "no journal kept in the data folder"
 [ "$(wc -l <"${journals[0]}")" -eq 4 ] || fail "the journal does not hold the two measurements"
 "$sweep" --verify "${journals[0]}" >"$XDG_DATA_HOME/verified" || { cat "$XDG_DATA_HOME/verified"; fail "the journal does not reproduce"; }
-echo "ok: splash, main window, measurement, characteristics, exit and the journal; screenshots in $shots"
+echo "ok: splash, main window, its class and icons, measurement, characteristics, journal window, exit and the journal; screenshots in $shots"

@@ -53,6 +53,11 @@ TEST(CommandLine, EveryOptionInBothSpellings)
     EXPECT_EQ(ParseCommandLine({"--csv", "-"}).Error, "");
     EXPECT_TRUE(ParseCommandLine({"--help"}).Help);
     EXPECT_TRUE(ParseCommandLine({"--gain", "5", "-h"}).Help);
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{"--version"}, {"--seed", "1", "--version"}}) {
+        const CommandLine parsed = ParseCommandLine(arguments);
+        EXPECT_TRUE(parsed.Version && !parsed.Help);
+        EXPECT_EQ(parsed.Error, "");
+    }
 }
 
 TEST(CommandLine, EveryBadOptionGetsOneClearLine)

@@ -26,6 +26,7 @@ expect() { # status, then the command's arguments
 }
 
 expect 0 --help
+expect 0 --version
 expect 0 --seed 5 --threshold 0:100:50 --csv "$folder/table.csv"
 grep -q '^distinction1,1 1 1,1,2,1,50,1000,' "$folder/table.csv" || fail "CSV row missing"
 [ -s "$folder/err" ] && fail "something on standard error, which is no terminal"
@@ -62,6 +63,7 @@ grep -q "line 1: not a Detector Lab journal" "$folder/err" || { fail "a sweep's 
 [ $? -eq 1 ] && [ "$(cat "$folder/err")" = "$(printf 'seed 1\ndetector-lab-sweep: cannot write standard output: No space left on device')" ] \
   || { fail "standard output on a full device"; cat "$folder/err"; }
 "$sweep" --help >/dev/full 2>/dev/null; [ $? -eq 1 ] || fail "--help on a full device"
+"$sweep" --version >/dev/full 2>/dev/null; [ $? -eq 1 ] || fail "--version on a full device"
 "$sweep" --seed 1 --csv "$folder/closed.csv" >&- 2>"$folder/err"
 [ $? -eq 1 ] && grep -q '^detector-lab-sweep: cannot write standard output' "$folder/err" \
   || { fail "a closed standard output"; cat "$folder/err"; }

@@ -408,7 +408,8 @@ private slots:
             "Detector Lab — лабораторная работа № 4",
             QStringLiteral("Версия %1").arg(EXPECTED_VERSION),
             QStringLiteral("Qt: версия %1 при работе, %2 при сборке").arg(qVersion(), QT_VERSION_STR),
-            "Лицензия: все права защищены (собственная лицензия).",
+            "Лицензия: GNU GPL версии 3 или любой более поздней версии.",
+            "Qt Charts — GNU GPL версии 3",
             "GNU LGPL версии 3",
         };
         for (const QString& part : expected)

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The bash completion of detector-lab-sweep offers every option its --help
+# lists and no other, each once, and completes experiments, shapes and the
+# files each option takes.
+#   check-completion.sh COMPLETION PROGRAM
+set -u
+completion=$1 program=$2
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+compopt() { :; } # only bash's own completion may call the real one
+# shellcheck source=/dev/null
+source "$completion"
+# Completes the words of a command line, the last being the one typed;
+# prints the offers sorted, one a line.
+offers() {
+  COMP_WORDS=("$@")
+  COMP_CWORD=$(($# - 1))
+  COMPREPLY=()
+  _detector_lab_sweep
+  printf '%s\n' "${COMPREPLY[@]}" | sort
+}
+
+listed=$("$program" --help | grep -oE '^  (-h, )?--[a-z0-9-]+' | grep -oE -- '--[a-z0-9-]+' | sort)
+[ "$(offers detector-lab-sweep -)" = "$listed" ] || fail "the options differ from --help: $(offers detector-lab-sweep - | tr '\n' ' ')"
+
+touch "$folder/a.png" "$folder/b.SVG" "$folder/c.txt" "$folder/d.csv"
+mkdir "$folder/sub"
+check() { # expected offers (space-separated), then the command line
+  local want=$1
+  shift
+  local got
+  got=$(offers "$@" | tr '\n' ' ')
+  [ "$got" = "$want " ] || fail "$*: offered '$got', not '$want '"
+}
+check "--signal1 --signal2" detector-lab-sweep --seed 1 --si
+check "--signal2" detector-lab-sweep --signal1 2 --si
+check "detection distinction1 distinction2" detector-lab-sweep --experiment d
+check "detection,false-alarms" detector-lab-sweep --experiment detection,f
+check "noise-power" detector-lab-sweep --experiment = no
+check "1 2 3 4" detector-lab-sweep --signal2 ""
+check "" detector-lab-sweep --gain ""
+check "$folder/a.png $folder/b.SVG $folder/sub" detector-lab-sweep --plot "$folder/"
+check "$folder/d.csv $folder/sub" detector-lab-sweep --verify "$folder/"
+check "$folder/a.png $folder/b.SVG $folder/c.txt $folder/d.csv $folder/sub" detector-lab-sweep --csv "$folder/"
+cd "$folder/sub" || exit 1
+check "-" detector-lab-sweep --csv ""
+cd - >/dev/null || exit 1
+
+[ "$failures" -eq 0 ] && echo "completion of detector-lab-sweep checked"
+exit "$failures"
