@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs every test through CTest.
 #   ./test.sh             the normal build, in build/
 #   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer, in build-sanitize/

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The AVX2 lane kernel, chosen at run time where the CPU has AVX2.
 
 #include <immintrin.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The AVX-512 lane kernel (foundation and DQ: a native 64-bit multiply and
 // conversion to double), chosen at run time where the CPU has both.
 

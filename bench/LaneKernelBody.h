@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lane kernels, written once over the primitives of an instruction set.
 // A kernel file defines LANE_TARGET (the target attribute of its functions)
 // and a struct of primitives, then includes this file and instantiates

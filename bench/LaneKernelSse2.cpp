@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline lane kernel: SSE2, which every x86-64 CPU has.
 
 #include <emmintrin.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SignalGenerator.h"
 
 SignalGenerator::SignalGenerator(int32_t shape, int32_t length)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # dl_add_fuzz_target(name SOURCES ... LIBS ... CORPUS dir [INCLUDES dir ...])
 # A fuzz target is one LLVMFuzzerTestOneInput. In the normal build it is linked
 # with a small driver (tools/fuzzreplay) that replays every file of its

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Hardening of what the build makes, as Debian's own packages are built:
 # fortified libc calls, stack protection, relocations bound at start-up and
 # then read-only, position-independent executables. Not in the sanitizer and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # dl_program_manual(PROGRAM SOURCE TARGET): the program's --help and --version
 # texts and its manual page, made at build time by tools/manualgen from one
 # source, so that they cannot drift apart. TARGET (the program, or the library

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the tests are built with, looked for only when BUILD_TESTING is on:
 # GoogleTest for the plain code, Qt Test for the windows.
 find_package(GTest REQUIRED)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Uncompressed 24-bit bitmaps (the splash picture), read several times
 // faster than Qt's BMP reader reads them, with the very same result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures that the program carries inside itself: schematics of the bench,
 // test-signal plots, the splash picture, menu glyphs and the program icon.

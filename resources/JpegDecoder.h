@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // JPEG decoding through libjpeg's decompression interface. A corrupt or
 // truncated stream is reported as a failure instead of ending the process.

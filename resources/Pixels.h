@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A decoded picture held without Qt: start-up decodes its first pictures on
 // a second thread while the application object is being built, and nothing

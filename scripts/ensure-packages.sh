@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by run.sh and test.sh: installs the Debian packages the project needs
 # when any is missing (as root, with apt-get); does nothing when all are there.
 DL_PACKAGES=(

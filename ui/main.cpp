@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/options/InformationOptions.h"
 #include "resources/EmbeddedPictures.h"
 #include "ui/detector-lab-manual.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one counting measurement and one noise-power measurement on each
 // compute path this CPU offers, against the floor of a counting measurement:
 // its 1.2 million bare random draws made one after another.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compiled with -O3 so that the exhaustive loop is vectorised: all 2^31
 // draws in about a second.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // --help and --version of a program whose other options are Qt's own. They
 // are answered before anything else, the application object included: with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the field's number reading and a whole commit of a typed text.
 // Input: byte 0 chooses the separator and the flags, byte 1 the limits and the
 // value held before; the rest is the text.

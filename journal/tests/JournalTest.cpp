@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/JournalCsv.h"
 #include "journal/JournalReplay.h"
 #include "tools/testsupport/TestSession.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A software centre's catalogue made from the install (appstreamcli compose,
 # as a distribution makes it) holds the application with its icon at 64 and
 # 128 pixels, and the composer has nothing to say against it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bash completion of detector-lab-sweep offers every option its --help
 # lists and no other, each once, and completes experiments, shapes and the
 # files each option takes.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry and the AppStream metainfo (as built, and as it is with a
 # homepage and screenshots) pass their validators, and the metainfo launches
 # that very entry.

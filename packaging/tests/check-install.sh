@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An install into a temporary prefix holds the programs, the module of the
 # window «Характеристики» where the program looks for it, the manual pages,
 # the bash completion, the desktop entry, its metainfo, its icons at every

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # lintian, as a distribution checks a package, finds neither an error nor a
 # warning in the .deb; its informational notes are printed, not counted.
 #   check-lintian.sh BUILD

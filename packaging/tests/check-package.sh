@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package builds, its dependencies were computed from the binary
 # (Qt and libjpeg among them), it holds the programs, the changelog and the
 # copyright file, its maintainer is no local address, and it calls no ldconfig.

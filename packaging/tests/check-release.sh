@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The project's version and release date are the latest release of the
 # metainfo's notes and of the package's changelog: a new version without its
 # notes fails here.

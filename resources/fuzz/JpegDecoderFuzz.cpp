@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any byte string given to the JPEG decoder is either a picture within the size
 // limits or a reported failure with a null image.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every embedded picture is reachable through its look-up, decodes, and has
 // its size; look-ups outside the switch and shape ranges give nothing.
 #include <QtTest>

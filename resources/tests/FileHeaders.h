@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Little-endian fields of picture files, for the tests that check headers.
 // A field beyond the end of the bytes reads as 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu glyphs and the program icon: file sizes, headers, palettes and masks;
 // the icon at every size against its SVG.
 #include <QtTest>

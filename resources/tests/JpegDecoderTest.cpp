@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JPEG decoder: a good stream gives its picture; truncated, corrupted and
 // forged streams are failures that the caller sees, with a message.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every stored JPEG: baseline JFIF 1.01, 8-bit YCbCr with 2 x 2 chroma
 // subsampling, 96 x 96 dpi, and the standard tables at quality 94 as libjpeg's
 // jpeg_set_quality scales them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the pictures are loaded for a short start-up: no image plugin loaded
 // but the ICO's, 24-bit bitmaps read by a plain loop, the window icon from
 // PNGs, glyphs decoded when first drawn. Every way gives the pixels Qt's own

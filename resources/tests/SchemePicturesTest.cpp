@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve schematics: the blades follow the holder's digits, the rest of the
 // drawing is the same in all of them, and the drawing is black on white.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four signal plots: the red trace at +1 and -1 where each shape puts it,
 // shape 4 drawn 10 pixels lower, the reds from brightest to darkest, and the
 // pictures of both signal groups identical.

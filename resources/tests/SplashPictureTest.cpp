@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash picture: a 24-bit bottom-up bitmap of 400 x 300 in two colours,
 // steel blue and yellow, with its yellow frame and emblem square.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a fuzz corpus through LLVMFuzzerTestOneInput: every regular file
 // below the folders (or the files) named on the command line, once each.
 #include <cstddef>

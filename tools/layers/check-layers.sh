@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every #include "..." of the product points down the layers of
 # layers.txt and names its folder unless it is the includer's own, then
 # prints the structure the includes draw: each folder with its layer (0 at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a program prints for --help and --version, and the C++ header that
 // carries both into it.

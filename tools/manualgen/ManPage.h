@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The manual page (man(7) macros, section 1) of a program, from its source.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program's manual as one text file: a few header lines, a blank line, and
 // the body of its --help text exactly as the program prints it. manualgen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // manualgen SOURCE HEADER PAGE VERSION DATE COPYRIGHT
 // Reads a program's manual source and writes the C++ header with its --help
 // and --version texts and its manual page. Run by the build (see

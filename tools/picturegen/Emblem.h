@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The emblem: three heavy block letters with chamfered corners, turned 45
 // degrees so that they run from the upper left to the lower right.

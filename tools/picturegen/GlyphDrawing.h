@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 16 x 16 menu glyphs and the program icon (32 x 32 in the 16 colours of
 // the standard palette, smoothed at the other sizes, and as SVG), each on a

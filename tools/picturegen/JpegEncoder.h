@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // JPEG encoding through libjpeg's compression interface, with the settings the
 // embedded pictures are stored with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Places of the switches on the 687 x 300 schematic of the bench. The drawing
 // and the tests that check its blades share them.

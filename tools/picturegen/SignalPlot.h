@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plot of one test-signal shape (1 to 4), 304 x 174, red trace on black axes.
 

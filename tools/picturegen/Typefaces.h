@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The type faces of the drawings: Debian's Liberation fonts, named explicitly
 // so that the output does not depend on which other fonts are installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows bitmap and icon files written byte by byte, so that their layout is
 // exactly the one the program carries (and the same on every run).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every embedded picture of the program and writes them into the folder
 // named on the command line. Run with the offscreen platform.
 

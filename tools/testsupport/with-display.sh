@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command in a virtual display of its own and returns its status. The
 # X server picks a free display number itself (-displayfd), so servers
 # started at the same moment by several tests never meet on one number (a

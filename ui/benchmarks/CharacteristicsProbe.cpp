@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the window «Характеристики» as the student uses it, offscreen:
 //  - an operating characteristic (detection and false alarms, K = 6, 101
 //    thresholds, 10^5 trials a point) from the click on «Построить» to the

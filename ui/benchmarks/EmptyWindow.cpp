@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline of the start-up benchmark: an empty Qt Widgets window of the
 // main window's size, built with the program's flags and Qt libraries.
 #include <QApplication>

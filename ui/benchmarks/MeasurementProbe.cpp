@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one measurement as the student starts it: from the click on
 // "Выполнить измерение" to the result painted in the three displays, for
 // each of the five experiments, in the program's own windows with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and watches the X display from outside: the time from
 // the start of the process until its window with the given title has been
 // painted, then closes that window as a window manager's close button does

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts detector-lab over and over in one virtual display and reports every
 # start that did not end as asked. Two starts in three are watched until
 # the main window is painted and then closed as a window manager's close

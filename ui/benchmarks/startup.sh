@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up, memory and measurement figures of detector-lab, side by side with
 # an empty Qt Widgets window built the same way, in a virtual display.
 #   ui/benchmarks/startup.sh [build folder, default build] [runs, default 10]

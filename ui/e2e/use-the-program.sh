@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Uses the real program in a virtual display as a person would: waits for the
 # splash and the main window, takes a screenshot, closes the splash with a
 # click, runs a measurement with a click on "Выполнить измерение", opens

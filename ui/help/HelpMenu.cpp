@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "HelpMenu.h"
 
 #include "AboutBox.h"

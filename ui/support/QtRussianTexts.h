@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Installs Qt's Russian translation of its own texts (the OK button of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sweep/cli/SweepCommand.h"
 #include "sweep/lib/SweepPlot.h"
 #include "tools/testsupport/TestFolder.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a user starts it: exit statuses, one-line messages on
 # standard error, no file left behind by a bad option, failing standard
 # output, limits, interruptions, progress. Outputs that are not regular files

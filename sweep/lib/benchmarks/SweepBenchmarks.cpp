@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sweep's speed: 101 thresholds x 1000 trials of the distinction
 // exercise, the figure the sweep is held to (under 0.5 s on two cores), on
 // one thread and on two; a whole operating characteristic, detection and

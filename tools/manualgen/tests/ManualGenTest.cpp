@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/manualgen/HelpTexts.h"
 #include "tools/manualgen/ManPage.h"
 #include "tools/manualgen/ManualSource.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A program answers --help and --version without a display, its help is its
 # manual source as written, and its manual page renders without a warning.
 #   check-program-manual.sh PROGRAM SOURCE PAGE.gz

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the module exports: its factory of the window «Характеристики» and
 // the version of the interface it was built with. The module links its own
 // copies of the shared code beneath the windows; the factory points their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "theory/Theory.h"
 #include "tools/testsupport/LabWindows.h"
 #include "ui/help/AboutBox.h"

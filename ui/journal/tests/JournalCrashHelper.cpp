@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The laboratory program's windows on a bench of a fixed seed, with the
 // journal kept where XDG_DATA_HOME says: measures with the given switch
 // positions (one "K1K2K3" argument each, "121"), says "measured N" on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/DecimalSeparator.h"
 #include "common/PlainMessage.h"
 #include "journal/JournalCsv.h"

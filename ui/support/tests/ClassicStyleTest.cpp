@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The classic style: the overflow icons the menu bar asks for are made when
 // first drawn (so building a menu bar loads no image plugin) and are the
 // very icons of Qt's "Windows" style; every other icon passes through.

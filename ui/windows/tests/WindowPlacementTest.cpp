@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/PlainMessage.h"
 #include "common/WindowPlacement.h"
 #include "ui/windows/Unit3.h"

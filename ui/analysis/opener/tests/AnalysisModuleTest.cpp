@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/PlainMessage.h"
 #include "ui/analysis/opener/AnalysisMenu.h"
 #include "ui/analysis/opener/ModuleFile.h"
