@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SweepPlot.h"
 
-#include "AxisScale.h"
+#include "sweep/lib/AxisScale.h"
 #include "theory/Theory.h"
 
 #include <QBuffer>
