@@ -124,13 +124,18 @@ for values in "--threshold 50,50.00000000000001" "--experiment noise-power --gai
 done
 
 # Interrupted: no file, one line, 128 + the signal. The signal is sent once
-# the program catches it (SigCgt), so no timing is assumed.
+# the program catches it (SigCgt), so no timing is assumed. The process must
+# be the program already: until it is, it is a copy of this shell, which
+# catches signals of its own (and would run this script's EXIT trap).
 set -m # background jobs keep SIGINT as it is
+program=$(readlink -f "$sweep")
 interrupt() { # signal, status, then the arguments
   local signal=$1 want=$2; shift 2
   "$sweep" "$@" >"$folder/out" 2>"$folder/err" &
   local pid=$! caught=0
   for _ in $(seq 600); do
+    # The program first, its signals after: both read once it runs.
+    [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" = "$program" ] || { sleep 0.1; continue; }
     mask=$(awk '/^SigCgt/ {print $2}' "/proc/$pid/status" 2>/dev/null)
     [ -n "$mask" ] && [ $((0x$mask & 0x4002)) -eq $((0x4002)) ] && { caught=1; break; }
     sleep 0.1
