@@ -72,7 +72,10 @@ std::string DrawPicture(const SweepSettings& settings, uint32_t baseSeed, const 
 {
     if (Drawer() == nullptr)
         Drawer() = LoadModule(error);
-    return Drawer() != nullptr ? Drawer()(settings, baseSeed, results, svg) : std::string();
+    std::string picture;
+    if (Drawer() != nullptr)
+        Drawer()(settings, baseSeed, results, svg, picture);
+    return picture;
 }
 
 PlotDrawer LoadPictureModule(const std::string& path, std::string& error)

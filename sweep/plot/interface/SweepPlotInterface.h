@@ -15,10 +15,12 @@
 
 namespace sweep {
 
-// The picture of a sweep's results (sweep::DrawPlot) as the bytes of a PNG
-// or SVG file; empty when it could not be drawn or encoded.
-using PlotDrawer = std::string (*)(const SweepSettings& settings, uint32_t baseSeed,
-    const std::vector<PointResult>& results, bool svg);
+// Puts the picture of a sweep's results (sweep::DrawPlot) into `picture` as
+// the bytes of a PNG or SVG file; nothing when it could not be drawn or
+// encoded. (The bytes come back through a reference: a C-linkage function
+// returns no class.)
+using PlotDrawer = void (*)(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results,
+    bool svg, std::string& picture);
 
 // The names the module exports: the drawer, and the stamp of this interface
 // that it was built with (a function returning a uint64_t).

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -41,9 +42,12 @@ extern "C" __attribute__((visibility("default"))) uint64_t dl_sweep_plot_interfa
     return sweep::PlotInterfaceStamp;
 }
 
-extern "C" __attribute__((visibility("default"))) std::string dl_draw_sweep_plot(const sweep::SweepSettings& settings,
-    uint32_t baseSeed, const std::vector<sweep::PointResult>& results, bool svg)
+extern "C" __attribute__((visibility("default"))) void dl_draw_sweep_plot(const sweep::SweepSettings& settings,
+    uint32_t baseSeed, const std::vector<sweep::PointResult>& results, bool svg, std::string& picture)
 {
     const std::unique_ptr<QApplication> application = EnsureApplication();
-    return sweep::DrawPlot(settings, baseSeed, results, svg).toStdString();
+    picture = sweep::DrawPlot(settings, baseSeed, results, svg).toStdString();
 }
+
+// The module's drawer has the interface's type.
+static_assert(std::is_same_v<decltype(&dl_draw_sweep_plot), sweep::PlotDrawer>);
