@@ -190,6 +190,7 @@ ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
         read.Error = std::move(reason);
         return read;
     };
+    const size_t wholeSize = text.size();
     constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     if (text.starts_with(byteOrderMark))
         text.remove_prefix(byteOrderMark.size());
@@ -200,10 +201,16 @@ ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
     while (!text.empty()) {
         ++lineNumber;
         const size_t end = text.find('\n');
-        if (end == std::string_view::npos)
-            return refuse(lineNumber, "the line has no line break: the file is cut short");
+        if (end == std::string_view::npos) {
+            if (lineNumber <= 2)
+                return refuse(lineNumber, "the line has no line break: the file is cut short");
+            // The row the program was appending when it ended.
+            read.TornLine = lineNumber;
+            break;
+        }
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end + 1);
+        read.CompleteBytes = wholeSize - text.size();
         if (line.ends_with('\r'))
             line.remove_suffix(1);
         if (!IsUtf8(line))

@@ -34,14 +34,21 @@ struct ReadJournal {
     // Empty when the text is a journal; otherwise why not, at ErrorLine.
     std::string Error;
     size_t ErrorLine = 0;
+    // A last row without its line break, left by a program that ended while
+    // appending it: dropped, and its line here (0 when there is none).
+    size_t TornLine = 0;
+    // The bytes up to the end of the last whole line: the file as it was
+    // before the torn row.
+    size_t CompleteBytes = 0;
 };
 
 // Reads a journal's text. Refuses, naming the line, anything the program
 // does not write: another first line, other headings, a row with more or
 // fewer cells, a cell that is no number where a number stands, a position or
-// shape out of its range, text that is not UTF-8, a last line without its
-// line break (a file cut short), more than `maxRows` rows. K, H and the
-// reading may read "nan" or "inf": such a row is refused by the replay.
+// shape out of its range, text that is not UTF-8, a file cut short before
+// its first row, more than `maxRows` rows. A last row cut short (no line
+// break) is dropped and named in TornLine. K, H and the reading may read
+// "nan" or "inf": such a row is refused by the replay.
 ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows = MaxJournalRows);
 
 } // namespace journal

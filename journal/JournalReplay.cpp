@@ -48,6 +48,12 @@ std::string Differences(const JournalRow& claimed, const Cells& fileCells, const
 std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, const std::atomic<int>* stop)
 {
     DetectorBench bench(journal.Content.Seed);
+    return ReplayJournal(journal, bench, ReplayEnd::AfterTheLastRow, stop);
+}
+
+std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, DetectorBench& bench, ReplayEnd end,
+    const std::atomic<int>* stop)
+{
     std::vector<RowCheck> checks;
     const std::vector<JournalRow>& rows = journal.Content.Rows;
     for (size_t i = 0; i < rows.size() && (stop == nullptr || stop->load() == 0); ++i) {
@@ -67,6 +73,8 @@ std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, const std::atomi
         }
         check.Reproduces = check.Difference.empty();
         checks.push_back(std::move(check));
+        if (end == ReplayEnd::AtTheFirstDifference && !checks.back().Reproduces)
+            break;
     }
     return checks;
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class DetectorBench;
+
 namespace journal {
 
 // What replaying one row of a journal found.
@@ -26,5 +28,14 @@ struct RowCheck {
 // reproduce, and is not run. Once `stop` is non-zero the replay ends after
 // the row in hand, with the checks of the rows replayed.
 std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, const std::atomic<int>* stop = nullptr);
+
+// Where a replay on a bench of the caller's ends.
+enum class ReplayEnd { AfterTheLastRow, AtTheFirstDifference };
+
+// The same on `bench`, which the caller has built with the journal's seed:
+// it is left as the rows replayed leave it, so that a session taken on goes
+// on from there.
+std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, DetectorBench& bench, ReplayEnd end,
+    const std::atomic<int>* stop = nullptr);
 
 } // namespace journal

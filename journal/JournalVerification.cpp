@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JournalVerification.h"
 
+#include "JournalFile.h"
 #include "JournalReplay.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 
 namespace journal {
@@ -18,41 +15,12 @@ Verification Refused(int status, std::string error)
     return {status, {}, std::move(error)};
 }
 
-// The whole file, or why it cannot be read.
-std::optional<std::string> ReadFile(const std::string& path, std::string& error)
-{
-    std::error_code status;
-    if (std::filesystem::is_directory(path, status)) {
-        error = "'" + path + "' is a folder, not a journal";
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot read " + path + ": " + std::strerror(errno);
-        return std::nullopt;
-    }
-    std::string text;
-    char block[65536];
-    while (in.read(block, sizeof block) || in.gcount() > 0) {
-        text.append(block, static_cast<size_t>(in.gcount()));
-        if (text.size() > MaxJournalBytes) {
-            error = path + " is larger than " + std::to_string(MaxJournalBytes >> 20) + " MiB, more than a journal holds";
-            return std::nullopt;
-        }
-    }
-    if (in.bad()) {
-        error = "cannot read " + path + ": " + std::strerror(errno);
-        return std::nullopt;
-    }
-    return text;
-}
-
 } // namespace
 
 Verification VerifyJournalFile(const std::string& path, const std::atomic<int>* stop)
 {
     std::string error;
-    const std::optional<std::string> text = ReadFile(path, error);
+    const std::optional<std::string> text = ReadJournalFile(path, error);
     if (!text)
         return Refused(2, error);
     const ReadJournal journal = ReadJournalCsv(*text);
@@ -74,6 +42,9 @@ Verification VerifyJournalFile(const std::string& path, const std::atomic<int>* 
             + "): " + (check.Reproduces ? "reproduces" : "differs: " + check.Difference) + '\n';
         reproduced += check.Reproduces ? 1 : 0;
     }
+    if (journal.TornLine != 0)
+        verification.Report += "line " + std::to_string(journal.TornLine)
+            + " is cut short, a row the program was writing when it ended: dropped, not replayed\n";
     verification.Report += reproduced == rows ? "every row reproduces\n"
                                               : std::to_string(reproduced) + " of " + std::to_string(rows)
             + " rows reproduce\n";

@@ -24,7 +24,4 @@ struct Verification {
 // non-zero.
 Verification VerifyJournalFile(const std::string& path, const std::atomic<int>* stop = nullptr);
 
-// Larger files are refused unread: a journal of the most rows is far smaller.
-inline constexpr std::size_t MaxJournalBytes = 64u << 20;
-
 } // namespace journal
