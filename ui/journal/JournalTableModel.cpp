@@ -29,9 +29,18 @@ JournalTableModel::JournalTableModel(const KeptJournal& journal, QObject* parent
     : QAbstractTableModel(parent),
       journal_(journal)
 {
-    for (const journal::JournalRow& row : journal.Content().Rows)
-        shown_.push_back(journal::RowCells(row, ShownDecimalSeparator));
+    ShowSession();
     connect(&journal, &KeptJournal::RowAdded, this, &JournalTableModel::AddRow);
+    connect(&journal, &KeptJournal::SessionChanged, this, &JournalTableModel::ShowSession);
+}
+
+void JournalTableModel::ShowSession()
+{
+    beginResetModel();
+    shown_.clear();
+    for (const journal::JournalRow& row : journal_.Content().Rows)
+        shown_.push_back(journal::RowCells(row, ShownDecimalSeparator));
+    endResetModel();
 }
 
 int JournalTableModel::rowCount(const QModelIndex& parent) const

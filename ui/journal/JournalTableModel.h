@@ -26,6 +26,8 @@ public:
 
 private:
     void AddRow(int index);
+    // Another session: its rows, all of them.
+    void ShowSession();
 
     const KeptJournal& journal_;
     // Worked out once per row: theory takes a while.

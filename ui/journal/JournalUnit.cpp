@@ -65,6 +65,9 @@ TJournalForm::TJournalForm(const KeptJournal& journal, QWidget* owner)
     Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
+    SeedLabel = new QLabel(this);
+    SeedLabel->setObjectName("SessionSeed");
+    SeedLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     FileLabel = new QLabel(QStringLiteral("Файл журнала:"), this);
     FilePath = new QLineEdit(this);
     FilePath->setObjectName("JournalFilePath");
@@ -77,6 +80,8 @@ TJournalForm::TJournalForm(const KeptJournal& journal, QWidget* owner)
     CloseButton = NewButton("CloseButton", QStringLiteral("Закрыть"), this);
 
     auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(SeedLabel);
+    fileRow->addSpacing(12);
     fileRow->addWidget(FileLabel);
     fileRow->addWidget(FilePath, 1);
     auto* buttonRow = new QHBoxLayout;
@@ -99,6 +104,7 @@ TJournalForm::TJournalForm(const KeptJournal& journal, QWidget* owner)
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
     connect(model_, &QAbstractItemModel::rowsInserted, Table, &QAbstractItemView::scrollToBottom);
     connect(&journal, &KeptJournal::KeptStateChanged, this, &TJournalForm::ShowKeptState);
+    connect(&journal, &KeptJournal::SessionChanged, this, &TJournalForm::ShowKeptState);
     ShowKeptState();
 }
 
@@ -130,6 +136,7 @@ bool TJournalForm::eventFilter(QObject* watched, QEvent* event)
 
 void TJournalForm::ShowKeptState()
 {
+    SeedLabel->setText(QStringLiteral("Начальное число сеанса: %1").arg(journal_.Content().Seed));
     const QString folder = QDir::toNativeSeparators(KeptJournal::Folder());
     if (journal_.Content().Rows.empty())
         FilePath->setText(QStringLiteral("будет создан в папке %1 при первом измерении").arg(folder));

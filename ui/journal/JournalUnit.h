@@ -29,6 +29,7 @@ public:
     void CopyClick();
 
     QTableView* Table;
+    QLabel* SeedLabel;
     QLabel* FileLabel;
     QLineEdit* FilePath;
     QPushButton* SaveButton;
