@@ -344,6 +344,31 @@ private slots:
         QCOMPARE(ReadKept(lab.Journal().KeptPath()).Content.Seed, 12345u);
     }
 
+    // The dialog offers «Начать» for the clock's seed or for a typed seed
+    // from 0 to 4294967295; typing picks the typed seed.
+    void theNewSessionDialogTakesOnlyASeed()
+    {
+        TNewSessionDialog dialog;
+        QVERIFY(dialog.ClockSeedButton->isChecked());
+        QVERIFY(dialog.StartButton->isEnabled());
+        const struct {
+            QString typed;
+            bool offered;
+        } rows[] = {{"42", true}, {"4294967295", true}, {"4294967296", false}, {"", false}, {"0", true}};
+        for (const auto& row : rows) {
+            dialog.SeedField->clear();
+            QTest::keyClicks(dialog.SeedField, row.typed + QStringLiteral("x-"));
+            QCOMPARE(dialog.SeedField->text(), row.typed);
+            QVERIFY(dialog.TypedSeedButton->isChecked() || row.typed.isEmpty());
+            dialog.TypedSeedButton->setChecked(true);
+            QCOMPARE(dialog.StartButton->isEnabled(), row.offered);
+            if (row.offered)
+                QCOMPARE(dialog.ChosenSeed(), row.typed.toUInt());
+        }
+        dialog.ClockSeedButton->setChecked(true);
+        QVERIFY(dialog.StartButton->isEnabled());
+    }
+
     // A session killed with its program goes on in another through
     // «Продолжить сеанс…»: the same file grows, verifies as one session and
     // holds what one unbroken session on that seed measures.
