@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JournalCsv.h"
 
+#include "common/text/Excerpt.h"
 #include "common/version/Version.h"
 
 #include <QDateTime>
@@ -49,7 +50,7 @@ std::string FirstLine(uint32_t seed)
 
 std::string Quoted(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    return "'" + Excerpt(text) + "'";
 }
 
 // Splits one line into cells; nothing when a quoted cell is not closed.
@@ -182,6 +183,49 @@ std::string JournalCsvText(const Journal& journal)
     return text;
 }
 
+JournalLines::Taken JournalLines::Refuse(std::string error)
+{
+    error_ = std::move(error);
+    return Taken::Refused;
+}
+
+JournalLines::Taken JournalLines::Take(std::string_view line)
+{
+    ++line_;
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (line_ == 1 && line.starts_with(byteOrderMark))
+        line.remove_prefix(byteOrderMark.size());
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    if (line.size() > MaxJournalLineBytes)
+        return Refuse("the line is longer than " + std::to_string(MaxJournalLineBytes)
+            + " bytes, longer than any line of a journal");
+    if (!IsUtf8(line))
+        return Refuse("not UTF-8 text");
+    if (line_ == 1) {
+        Journal head;
+        if (std::string failure = ReadFirstLine(line, head); !failure.empty())
+            return Refuse(std::move(failure));
+        seed_ = head.Seed;
+        return Taken::Head;
+    }
+    const std::optional<std::vector<std::string>> cells = SplitCsvLine(line);
+    if (!cells)
+        return Refuse("a quoted cell is not closed");
+    if (line_ == 2) {
+        if (cells->size() != column::Count || !std::equal(cells->begin(), cells->end(), ColumnHeadings().begin()))
+            return Refuse("these are not the journal's column headings");
+        return Taken::Head;
+    }
+    if (cells->size() != column::Count)
+        return Refuse(std::to_string(cells->size()) + " cells; a journal's row has " + std::to_string(column::Count));
+    std::move(cells->begin(), cells->end(), cells_.begin());
+    row_ = JournalRow();
+    if (std::string failure = ReadRow(cells_, row_); !failure.empty())
+        return Refuse(std::move(failure));
+    return Taken::Row;
+}
+
 ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
 {
     ReadJournal read;
@@ -191,60 +235,39 @@ ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
         return read;
     };
     const size_t wholeSize = text.size();
-    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (text.starts_with(byteOrderMark))
-        text.remove_prefix(byteOrderMark.size());
-    if (text.empty())
+    if (text.empty() || text == "\xEF\xBB\xBF")
         return refuse(1, "the file is empty");
 
-    size_t lineNumber = 0;
+    JournalLines lines;
     while (!text.empty()) {
-        ++lineNumber;
         const size_t end = text.find('\n');
         if (end == std::string_view::npos) {
-            if (lineNumber <= 2)
-                return refuse(lineNumber, "the line has no line break: the file is cut short");
+            if (lines.Line() < 2)
+                return refuse(lines.Line() + 1, "the line has no line break: the file is cut short");
             // The row the program was appending when it ended.
-            read.TornLine = lineNumber;
+            read.TornLine = lines.Line() + 1;
             break;
         }
-        std::string_view line = text.substr(0, end);
+        const std::string_view line = text.substr(0, end);
         text.remove_prefix(end + 1);
         read.CompleteBytes = wholeSize - text.size();
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        if (!IsUtf8(line))
-            return refuse(lineNumber, "not UTF-8 text");
-
-        if (lineNumber == 1) {
-            if (std::string failure = ReadFirstLine(line, read.Content); !failure.empty())
-                return refuse(lineNumber, std::move(failure));
+        switch (lines.Take(line)) {
+        case JournalLines::Taken::Head:
+            read.Content.Seed = lines.Seed();
+            continue;
+        case JournalLines::Taken::Refused:
+            return refuse(lines.Line(), lines.Error());
+        case JournalLines::Taken::Row:
+            if (read.Content.Rows.size() == maxRows)
+                return refuse(lines.Line(), "more than " + std::to_string(maxRows) + " rows, more than a journal holds");
+            read.Content.Rows.push_back(lines.Row());
+            read.FileCells.push_back(lines.FileCells());
+            read.Lines.push_back(lines.Line());
             continue;
         }
-        const std::optional<std::vector<std::string>> cells = SplitCsvLine(line);
-        if (!cells)
-            return refuse(lineNumber, "a quoted cell is not closed");
-        if (lineNumber == 2) {
-            if (cells->size() != column::Count || !std::equal(cells->begin(), cells->end(), ColumnHeadings().begin()))
-                return refuse(lineNumber, "these are not the journal's column headings");
-            continue;
-        }
-        if (read.Content.Rows.size() == maxRows)
-            return refuse(lineNumber, "more than " + std::to_string(maxRows) + " rows, more than a journal holds");
-        if (cells->size() != column::Count)
-            return refuse(lineNumber, std::to_string(cells->size()) + " cells; a journal's row has "
-                + std::to_string(column::Count));
-        Cells row;
-        std::move(cells->begin(), cells->end(), row.begin());
-        JournalRow parsed;
-        if (std::string failure = ReadRow(row, parsed); !failure.empty())
-            return refuse(lineNumber, std::move(failure));
-        read.Content.Rows.push_back(std::move(parsed));
-        read.FileCells.push_back(std::move(row));
-        read.Lines.push_back(lineNumber);
     }
-    if (lineNumber < 2)
-        return refuse(lineNumber + 1, "the file ends before the column headings");
+    if (lines.Line() < 2)
+        return refuse(lines.Line() + 1, "the file ends before the column headings");
     return read;
 }
 

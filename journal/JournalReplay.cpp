@@ -2,6 +2,7 @@
 #include "JournalReplay.h"
 
 #include "bench/DetectorBench.h"
+#include "common/text/Excerpt.h"
 #include "common/text/NumberText.h"
 
 #include <bit>
@@ -13,7 +14,7 @@ namespace {
 
 std::string Quoted(const std::string& text)
 {
-    return "'" + text + "'";
+    return "'" + Excerpt(text) + "'";
 }
 
 void Add(std::string& differences, const std::string& difference)
@@ -45,6 +46,24 @@ std::string Differences(const JournalRow& claimed, const Cells& fileCells, const
 
 } // namespace
 
+RowCheck ReplayRow(const JournalRow& row, const Cells& fileCells, int64_t place, size_t line, DetectorBench& bench)
+{
+    RowCheck check;
+    check.Line = line;
+    if (row.Number != place)
+        Add(check.Difference, "numbered " + std::to_string(row.Number) + " at the place of row "
+            + std::to_string(place) + ": a row before it is missing or out of order");
+    if (!std::isfinite(row.Inputs.Gain) || !std::isfinite(row.Inputs.Threshold)) {
+        Add(check.Difference, "K or H is not a finite number, which the program's fields refuse; not run");
+    } else {
+        JournalRow replayed = row;
+        replayed.Result = bench.Measure(row.Inputs).value_or(MeasurementResult{});
+        Add(check.Difference, Differences(row, fileCells, replayed));
+    }
+    check.Reproduces = check.Difference.empty();
+    return check;
+}
+
 std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, const std::atomic<int>* stop)
 {
     DetectorBench bench(journal.Content.Seed);
@@ -57,22 +76,8 @@ std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, DetectorBench& b
     std::vector<RowCheck> checks;
     const std::vector<JournalRow>& rows = journal.Content.Rows;
     for (size_t i = 0; i < rows.size() && (stop == nullptr || stop->load() == 0); ++i) {
-        const JournalRow& row = rows[i];
-        RowCheck check;
-        check.Line = journal.Lines[i];
-        const int64_t place = static_cast<int64_t>(i) + 1;
-        if (row.Number != place)
-            Add(check.Difference, "numbered " + std::to_string(row.Number) + " at the place of row "
-                + std::to_string(place) + ": a row before it is missing or out of order");
-        if (!std::isfinite(row.Inputs.Gain) || !std::isfinite(row.Inputs.Threshold)) {
-            Add(check.Difference, "K or H is not a finite number, which the program's fields refuse; not run");
-        } else {
-            JournalRow replayed = row;
-            replayed.Result = bench.Measure(row.Inputs).value_or(MeasurementResult{});
-            Add(check.Difference, Differences(row, journal.FileCells[i], replayed));
-        }
-        check.Reproduces = check.Difference.empty();
-        checks.push_back(std::move(check));
+        checks.push_back(
+            ReplayRow(rows[i], journal.FileCells[i], static_cast<int64_t>(i) + 1, journal.Lines[i], bench));
         if (end == ReplayEnd::AtTheFirstDifference && !checks.back().Reproduces)
             break;
     }

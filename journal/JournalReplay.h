@@ -29,6 +29,10 @@ struct RowCheck {
 // the row in hand, with the checks of the rows replayed.
 std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, const std::atomic<int>* stop = nullptr);
 
+// Replays one row, the `place`-th of its journal, standing on `line` of its
+// file with `fileCells`, on the bench the rows before it have left.
+RowCheck ReplayRow(const JournalRow& row, const Cells& fileCells, int64_t place, size_t line, DetectorBench& bench);
+
 // Where a replay on a bench of the caller's ends.
 enum class ReplayEnd { AfterTheLastRow, AtTheFirstDifference };
 

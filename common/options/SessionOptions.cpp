@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SessionOptions.h"
 
+#include "common/text/Excerpt.h"
+
 #include <charconv>
 
 namespace {
@@ -41,7 +43,7 @@ SessionOptions ReadSessionOptions(const std::vector<std::string>& arguments)
                     return fail("--seed is given twice");
                 options.Seed = SeedOf(*value);
                 if (!options.Seed)
-                    return fail("the seed '" + value->substr(0, 40) + "' is not a whole number from 0 to 4294967295");
+                    return fail("the seed '" + Excerpt(*value) + "' is not a whole number from 0 to 4294967295");
             } else {
                 if (options.ContinuedJournal)
                     return fail("--continue is given twice");

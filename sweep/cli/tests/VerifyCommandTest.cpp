@@ -88,7 +88,7 @@ TEST_F(VerifyCommand, WhatIsNoJournalGetsOneLineAndStatus2)
         {{"--verify", Write("sweep.csv", "experiment,switches\n")}, File("sweep.csv") + " line 1: not a Detector Lab journal"},
         {{"--verify", File("none.csv")}, "cannot read " + File("none.csv") + ": No such file or directory"},
         {{"--verify", File("folder.csv")}, "'" + File("folder.csv") + "' is a folder, not a journal"},
-        {{"--verify", File("huge.csv")}, File("huge.csv") + " is larger than 64 MiB"},
+        {{"--verify", File("huge.csv")}, File("huge.csv") + " line 1: the line is longer than 4096 bytes"},
         {{"--verify", File("\xff.csv")}, "--verify: the file name '" + File("\\xff.csv") + "' is not UTF-8 text"},
         {{"--verify"}, "--verify needs a value"},
         {{"--verify", ""}, "--verify needs a file name"},
@@ -102,6 +102,32 @@ TEST_F(VerifyCommand, WhatIsNoJournalGetsOneLineAndStatus2)
         EXPECT_EQ(run.err.rfind("detector-lab-sweep: " + c.Error, 0), 0u) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
+}
+
+// Whatever a cell holds, a message quotes a few dozen characters of it,
+// with its control characters escaped: nothing reaches the terminal raw,
+// and no line grows with the file.
+TEST_F(VerifyCommand, HostileCellsGiveShortPlainLines)
+{
+    std::string text = journal::JournalCsvText(journal::test::Session());
+    const size_t third = text.find("\n3,") + 1;
+    const size_t verdict = text.rfind(',', text.find('\n', third)) + 1;
+    text.replace(verdict, text.find('\n', third) - verdict, "\x1b[2J\x1b[H\rFAKE: every row reproduces" + std::string(200, 'x'));
+    const Outcome spoofed = Sweep({"--verify", Write("spoofed.csv", text)});
+    EXPECT_EQ(spoofed.status, 1);
+    const std::string row3 = spoofed.out.substr(spoofed.out.find("row 3 "), spoofed.out.find('\n', spoofed.out.find("row 3 ")) - spoofed.out.find("row 3 "));
+    EXPECT_NE(row3.find("verdict '\\x1b[2J\\x1b[H\\rFAKE: every row reproducesxxxxxx…'"), std::string::npos) << row3;
+    EXPECT_LT(row3.size(), 400u);
+    for (char c : spoofed.out + spoofed.err)
+        EXPECT_FALSE(c == '\x1b' || c == '\r');
+
+    std::string huge = journal::JournalCsvText(journal::test::Session());
+    huge.insert(huge.find("\n3,") + 3, std::string(60u << 20, '7'));
+    const Outcome long_ = Sweep({"--verify", Write("huge-cell.csv", huge)});
+    EXPECT_EQ(long_.status, 2);
+    EXPECT_EQ(long_.out, "");
+    EXPECT_NE(long_.err.find("huge-cell.csv line 5: the line is longer than 4096 bytes"), std::string::npos) << long_.err.substr(0, 300);
+    EXPECT_LT(long_.err.size(), 300u);
 }
 
 // The row the program was appending when it ended is named and left out;

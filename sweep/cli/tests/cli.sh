@@ -59,6 +59,24 @@ expect 2 --verify "$folder/table.csv" --seed 1
 expect 2 --verify "$folder/sweep.csv"
 grep -q "line 1: not a Detector Lab journal" "$folder/err" || { fail "a sweep's CSV taken for a journal"; cat "$folder/err"; }
 
+# A journal of a 60 MiB line is refused in a few lines of memory: the line
+# is never held whole (under AddressSanitizer, which reserves far more
+# address space, the limit is its own).
+{ echo '# detector-lab journal 1; seed 1; detector-lab 1.0.0'; head -c 62914560 /dev/zero | tr '\0' x; echo; } >"$folder/long.csv"
+if [ "$sanitized" = 1 ]; then
+  ASAN_OPTIONS="${ASAN_OPTIONS:-}:hard_rss_limit_mb=300" "$sweep" --verify "$folder/long.csv" >/dev/null 2>"$folder/err"
+else
+  (ulimit -v 150000; "$sweep" --verify "$folder/long.csv" >/dev/null 2>"$folder/err")
+fi
+[ $? -eq 2 ] && grep -q "long.csv line 2: the line is longer than 4096 bytes" "$folder/err" \
+  || { fail "a 60 MiB line: status $?"; head -c 300 "$folder/err"; }
+rm -f "$folder/long.csv"
+# A FIFO is refused at once, never waited on.
+mkfifo "$folder/fifo.csv"
+timeout 5 "$sweep" --verify "$folder/fifo.csv" >/dev/null 2>"$folder/err"
+[ $? -eq 2 ] && grep -q "is not a regular file" "$folder/err" || { fail "a FIFO to --verify"; cat "$folder/err"; }
+rm -f "$folder/fifo.csv"
+
 # Standard output that fails: a full device, a closed descriptor.
 "$sweep" --seed 1 --csv - >/dev/full 2>"$folder/err"
 [ $? -eq 1 ] && [ "$(cat "$folder/err")" = "$(printf 'seed 1\ndetector-lab-sweep: cannot write standard output: No space left on device')" ] \
