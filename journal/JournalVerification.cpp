@@ -4,6 +4,7 @@
 #include "JournalCsv.h"
 #include "JournalReplay.h"
 #include "bench/DetectorBench.h"
+#include "common/text/Excerpt.h"
 
 #include <cerrno>
 #include <cstring>
@@ -19,9 +20,25 @@ namespace {
 
 constexpr size_t BlockBytes = 65536;
 
-Verification Refused(int status, std::string error)
+Verification Refused(std::string error, std::string problem)
 {
-    return {status, {}, std::move(error)};
+    Verification refused;
+    refused.Status = 2;
+    refused.Error = std::move(error);
+    refused.Problem = std::move(problem);
+    return refused;
+}
+
+Verification Unreadable(const std::string& path, const std::string& why)
+{
+    return Refused("cannot read " + path + ": " + why, "cannot be read: " + why);
+}
+
+// What is no journal at `line`: the file named, then the line and why.
+Verification NoJournal(const std::string& path, size_t line, const std::string& why)
+{
+    const std::string problem = "line " + std::to_string(line) + ": " + why;
+    return Refused(path + " " + problem, problem);
 }
 
 struct Descriptor {
@@ -105,6 +122,15 @@ std::optional<size_t> LineBreaks(int descriptor)
     }
 }
 
+Verification Interrupted(int signal, size_t replayed, size_t rows)
+{
+    Verification interrupted;
+    interrupted.Status = 128 + signal;
+    interrupted.Error = "interrupted; " + std::to_string(replayed) + " of " + std::to_string(rows) + " rows replayed";
+    interrupted.Problem = interrupted.Error;
+    return interrupted;
+}
+
 std::string RowsText(size_t rows)
 {
     return std::to_string(rows) + (rows == 1 ? " row" : " rows");
@@ -118,14 +144,16 @@ Verification VerifyJournalFile(const std::string& path, const std::atomic<int>* 
     const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     struct stat status {};
     if (file.Number < 0 || ::fstat(file.Number, &status) != 0)
-        return Refused(2, "cannot read " + path + ": " + std::strerror(errno));
+        return Unreadable(path, std::strerror(errno));
     if (S_ISDIR(status.st_mode))
-        return Refused(2, "'" + path + "' is a folder, not a journal");
-    if (!S_ISREG(status.st_mode))
-        return Refused(2, "'" + path + "' is not a regular file (a FIFO, a device or a socket), not a journal");
+        return Refused("'" + path + "' is a folder, not a journal", "a folder, not a journal");
+    if (!S_ISREG(status.st_mode)) {
+        const std::string what = "not a regular file (a FIFO, a device or a socket), not a journal";
+        return Refused("'" + path + "' is " + what, what);
+    }
     const std::optional<size_t> breaks = LineBreaks(file.Number);
     if (!breaks)
-        return Refused(2, "cannot read " + path + ": " + std::strerror(errno));
+        return Unreadable(path, std::strerror(errno));
     const size_t rows = *breaks > 2 ? *breaks - 2 : 0;
 
     FileLines source(file.Number);
@@ -134,11 +162,12 @@ Verification VerifyJournalFile(const std::string& path, const std::atomic<int>* 
     std::string report;
     size_t replayed = 0;
     size_t reproduced = 0;
+    std::vector<std::string> differing;
     std::string_view line;
     while (source.Next(line)) {
         switch (lines.Take(line)) {
         case JournalLines::Taken::Refused:
-            return Refused(2, path + " line " + std::to_string(lines.Line()) + ": " + lines.Error());
+            return NoJournal(path, lines.Line(), lines.Error());
         case JournalLines::Taken::Head:
             if (lines.Line() == 1)
                 bench.emplace(lines.Seed());
@@ -147,31 +176,35 @@ Verification VerifyJournalFile(const std::string& path, const std::atomic<int>* 
             break;
         }
         if (stop != nullptr && stop->load() != 0)
-            return Refused(128 + stop->load(),
-                "interrupted; " + std::to_string(replayed) + " of " + std::to_string(rows) + " rows replayed");
+            return Interrupted(stop->load(), replayed, rows);
         const RowCheck check = ReplayRow(lines.Row(), lines.FileCells(), static_cast<int64_t>(replayed) + 1,
             lines.Line(), *bench);
         ++replayed;
         reproduced += check.Reproduces ? 1 : 0;
+        if (!check.Reproduces)
+            differing.push_back(Excerpt(lines.FileCells()[column::Number], 12));
         report += "row " + lines.FileCells()[column::Number] + " (line " + std::to_string(check.Line)
             + "): " + (check.Reproduces ? "reproduces" : "differs: " + check.Difference) + '\n';
     }
     if (!source.Error().empty())
-        return Refused(2, "cannot read " + path + ": " + source.Error());
+        return Unreadable(path, source.Error());
     if (lines.Line() < 2)
-        return Refused(2, path + " line " + std::to_string(lines.Line() + 1) + ": "
-            + (lines.Line() == 0 && source.Tail().empty() ? "the file is empty"
-               : source.Tail().empty()                   ? "the file ends before the column headings"
-                                                         : "the line has no line break: the file is cut short"));
+        return NoJournal(path, lines.Line() + 1,
+            lines.Line() == 0 && source.Tail().empty() ? "the file is empty"
+            : source.Tail().empty()                    ? "the file ends before the column headings"
+                                                       : "the line has no line break: the file is cut short");
     if (stop != nullptr && stop->load() != 0)
-        return Refused(128 + stop->load(),
-            "interrupted; " + std::to_string(replayed) + " of " + std::to_string(rows) + " rows replayed");
+        return Interrupted(stop->load(), replayed, rows);
 
     Verification verification;
+    verification.Seed = lines.Seed();
+    verification.Rows = replayed;
+    verification.DifferingRows = std::move(differing);
+    verification.TornLine = source.Tail().empty() ? 0 : lines.Line() + 1;
     verification.Report = "journal " + path + ": seed " + std::to_string(lines.Seed()) + ", " + RowsText(replayed)
         + ", replayed on a bench of its own\n" + report;
-    if (!source.Tail().empty())
-        verification.Report += "line " + std::to_string(lines.Line() + 1)
+    if (verification.TornLine != 0)
+        verification.Report += "line " + std::to_string(verification.TornLine)
             + " is cut short, a row the program was writing when it ended: dropped, not replayed\n";
     verification.Report += reproduced == replayed ? "every row reproduces\n"
                                                   : std::to_string(reproduced) + " of " + std::to_string(replayed)

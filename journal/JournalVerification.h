@@ -3,7 +3,9 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace journal {
 
@@ -16,6 +18,15 @@ struct Verification {
     int Status = 0;
     std::string Report;
     std::string Error;
+    // What Error says is wrong, without naming the file ("line 5: ...").
+    std::string Problem;
+    // What was found, for a class's summary: the journal's seed, its rows,
+    // the numbers of those that do not reproduce (as the file has them),
+    // and the line of a last row cut short (0 when none).
+    uint32_t Seed = 0;
+    size_t Rows = 0;
+    std::vector<std::string> DifferingRows;
+    size_t TornLine = 0;
 };
 
 // Replays the journal in the file on a bench of its own built with the

@@ -75,22 +75,6 @@ std::string Print(std::ostream& out, const std::string& text)
     return std::string("cannot write standard output") + (error != 0 ? std::string(": ") + std::strerror(error) : "");
 }
 
-// detector-lab-sweep --verify FILE.csv
-int Verify(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-    const CommandContext& context)
-{
-    const journal::Verification verification = VerifyJournal(arguments, context.Interruption);
-    if (!verification.Error.empty()) {
-        err << ProgramName << ": " << verification.Error << '\n';
-        return verification.Status;
-    }
-    const std::string failure = Print(out, verification.Report);
-    if (failure.empty())
-        return verification.Status;
-    err << ProgramName << ": " << failure << '\n';
-    return 1;
-}
-
 int Interrupted(std::ostream& err, int signal)
 {
     err << ProgramName << ": interrupted; no file written\n";
@@ -103,7 +87,7 @@ int RunSweepCommand(const std::vector<std::string>& arguments, std::ostream& out
     const CommandContext& context)
 {
     if (AsksToVerify(arguments))
-        return Verify(arguments, out, err, context);
+        return RunVerifyCommand(arguments, out, err, context.Interruption);
     const CommandLine line = ParseCommandLine(arguments);
     if (!line.Error.empty()) {
         err << ProgramName << ": " << line.Error << '\n';
