@@ -198,6 +198,12 @@ int VerifyClass(const VerifyRequest& request, std::ostream& out, std::ostream& e
         OutputFiles file;
         file.Add(QFile::decodeName(QByteArray::fromStdString(request.CsvFile)), QByteArray::fromStdString(CsvText(journals)));
         fileFailure = file.Write(stop);
+        // A wait for a reader (the summary's file a FIFO) ended by a signal.
+        if (!fileFailure.empty() && stop != nullptr && stop->load() != 0) {
+            err << ProgramName << ": interrupted; " << journals.size() << " of " << paths->size()
+                << " journals verified, no file written\n";
+            return 128 + stop->load();
+        }
     }
     errno = 0;
     out << (request.CsvFile == "-" ? CsvText(journals) : lines + summary);
