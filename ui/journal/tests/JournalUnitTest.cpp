@@ -8,8 +8,8 @@
 #include "ui/journal/JournalTableModel.h"
 #include "ui/journal/JournalUnit.h"
 #include "ui/journal/NewSessionDialog.h"
-#include "ui/support/OpenJournalDialog.h"
 #include "ui/support/Comfun.h"
+#include "ui/support/OpenJournalDialog.h"
 #include "ui/support/SavePictureDialog.h"
 
 #include <QAction>
