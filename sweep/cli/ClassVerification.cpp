@@ -58,8 +58,9 @@ std::string Finding(const Checked& checked)
         + (found.Rows == 1 ? " row: " : " rows: ");
     text += found.DifferingRows.empty()
         ? "every row reproduces"
-        : std::to_string(found.DifferingRows.size()) + " of " + std::to_string(found.Rows) + " rows differ (rows "
-            + Listed(found.DifferingRows) + ")";
+        : std::to_string(found.DifferingRows.size()) + " of " + std::to_string(found.Rows)
+            + (found.DifferingRows.size() == 1 ? " rows differ (row " : " rows differ (rows ") + Listed(found.DifferingRows)
+            + ")";
     if (found.TornLine != 0)
         text += "; line " + std::to_string(found.TornLine) + " cut short, dropped";
     if (checked.AnotherSeed())
@@ -88,7 +89,9 @@ std::string CsvText(const std::vector<Checked>& journals)
             + (checked.Assigned ? std::to_string(checked.Assigned->Seed) : "") + ','
             + (read ? std::to_string(found.Rows) : "") + ','
             + (read ? std::to_string(found.Rows - found.DifferingRows.size()) : "") + ',' + checked.Result() + ','
-            + CsvCell(read ? (found.DifferingRows.empty() ? "" : "rows " + Listed(found.DifferingRows)) : found.Problem)
+            + CsvCell(read ? (found.DifferingRows.empty() ? ""
+                                 : (found.DifferingRows.size() == 1 ? "row " : "rows ") + Listed(found.DifferingRows))
+                           : found.Problem)
             + '\n';
     }
     return text;

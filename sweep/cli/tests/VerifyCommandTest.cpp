@@ -130,7 +130,7 @@ TEST_F(VerifyCommand, AClassIsVerifiedAtOnce)
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
         File("class/a.csv") + ": seed 3735928559, 8 rows: every row reproduces\n"
-        + File("class/b.csv") + ": seed 3735928559, 8 rows: 1 of 8 rows differ (rows 3)\n"
+        + File("class/b.csv") + ": seed 3735928559, 8 rows: 1 of 8 rows differ (row 3)\n"
         + File("class/c.csv") + ": not a journal: line 1: not a Detector Lab journal: it does not start with "
                                 "'# detector-lab journal 1; seed ...'\n"
         + File("class/d.csv") + ": seed 7, 8 rows: every row reproduces; assigned seed 8 (class list line 4): "
