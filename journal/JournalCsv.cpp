@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JournalCsv.h"
 
+#include "JournalSheet.h"
+#include "common/sheets/SpreadsheetCsv.h"
 #include "common/version/Version.h"
 
 #include <QDateTime>
@@ -16,7 +18,7 @@ namespace journal {
 
 namespace {
 
-constexpr int FormatVersion = 1;
+constexpr int FormatVersion = JournalFormatVersion;
 constexpr std::string_view FormatName = "# detector-lab journal ";
 
 // A cell with a comma, a quote or a line break is quoted, its quotes doubled.
@@ -50,33 +52,6 @@ std::string FirstLine(uint32_t seed)
 std::string Quoted(std::string_view text)
 {
     return "'" + std::string(text) + "'";
-}
-
-// Splits one line into cells; nothing when a quoted cell is not closed.
-std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line)
-{
-    std::vector<std::string> cells(1);
-    bool quoted = false;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c != '"')
-                cells.back() += c;
-            else if (i + 1 < line.size() && line[i + 1] == '"')
-                cells.back() += line[++i];
-            else
-                quoted = false;
-        } else if (c == '"' && cells.back().empty()) {
-            quoted = true;
-        } else if (c == ',') {
-            cells.emplace_back();
-        } else {
-            cells.back() += c;
-        }
-    }
-    if (quoted)
-        return std::nullopt;
-    return cells;
 }
 
 bool IsUtf8(std::string_view text)
@@ -162,6 +137,44 @@ std::string ReadFirstLine(std::string_view line, Journal& journal)
     return {};
 }
 
+// Drops the empty cells a spreadsheet pads its lines with, down to `keep`.
+void DropPadding(std::vector<std::string>& cells, size_t keep)
+{
+    while (cells.size() > keep && cells.back().empty())
+        cells.pop_back();
+}
+
+// The numbers of «CSV для Excel» with the decimal point of the file's own form.
+void WithDecimalPoints(Cells& cells)
+{
+    for (size_t c : {column::Gain, column::Threshold, column::Reading, column::Frequency, column::Low95,
+             column::High95, column::Theory})
+        std::replace(cells[c].begin(), cells[c].end(), ',', '.');
+}
+
+// One of the facts before the headings of «CSV для Excel»: the format and
+// the seed are read, any other fact is let be.
+std::string ReadFact(const std::vector<std::string>& cells, Journal& journal, bool& seedRead)
+{
+    if (cells.size() != 2)
+        return "a line of the journal's facts holds a label and its value, not " + std::to_string(cells.size()) + " cells";
+    if (cells[0] == FormatFact) {
+        const std::optional<int> version = ParsedNumber<int>(cells[1]);
+        if (!version)
+            return "the journal's format version is not a number";
+        if (*version != FormatVersion)
+            return "journal format " + std::to_string(*version) + "; this program reads format "
+                + std::to_string(FormatVersion);
+    } else if (cells[0] == SeedFact) {
+        const std::optional<uint32_t> seed = ParsedNumber<uint32_t>(cells[1]);
+        if (!seed)
+            return "the seed is not a whole number from 0 to 4294967295";
+        journal.Seed = *seed;
+        seedRead = true;
+    }
+    return {};
+}
+
 } // namespace
 
 std::string JournalCsvHead(uint32_t seed)
@@ -190,12 +203,15 @@ ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
         read.Error = std::move(reason);
         return read;
     };
-    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (text.starts_with(byteOrderMark))
-        text.remove_prefix(byteOrderMark.size());
+    if (text.starts_with(sheets::ByteOrderMark))
+        text.remove_prefix(sheets::ByteOrderMark.size());
     if (text.empty())
         return refuse(1, "the file is empty");
 
+    const bool spreadsheet = text.starts_with(std::string(FormatFact) + sheets::SpreadsheetSeparator);
+    const char separator = spreadsheet ? sheets::SpreadsheetSeparator : ',';
+    enum class Part { Facts, Headings, Rows } part = Part::Facts;
+    bool seedRead = false;
     size_t lineNumber = 0;
     while (!text.empty()) {
         ++lineNumber;
@@ -209,17 +225,31 @@ ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
         if (!IsUtf8(line))
             return refuse(lineNumber, "not UTF-8 text");
 
-        if (lineNumber == 1) {
+        if (!spreadsheet && part == Part::Facts) {
             if (std::string failure = ReadFirstLine(line, read.Content); !failure.empty())
                 return refuse(lineNumber, std::move(failure));
+            part = Part::Headings;
             continue;
         }
-        const std::optional<std::vector<std::string>> cells = SplitCsvLine(line);
+        std::optional<std::vector<std::string>> cells = sheets::SplitCsvLine(line, separator);
         if (!cells)
             return refuse(lineNumber, "a quoted cell is not closed");
-        if (lineNumber == 2) {
+        if (spreadsheet)
+            DropPadding(*cells, part == Part::Facts ? size_t{1} : size_t{column::Count});
+        if (part == Part::Facts) {
+            if (cells->size() == 1 && cells->front().empty()) { // the empty line after the facts
+                if (!seedRead)
+                    return refuse(lineNumber, "the journal's facts name no seed");
+                part = Part::Headings;
+            } else if (std::string failure = ReadFact(*cells, read.Content, seedRead); !failure.empty()) {
+                return refuse(lineNumber, std::move(failure));
+            }
+            continue;
+        }
+        if (part == Part::Headings) {
             if (cells->size() != column::Count || !std::equal(cells->begin(), cells->end(), ColumnHeadings().begin()))
                 return refuse(lineNumber, "these are not the journal's column headings");
+            part = Part::Rows;
             continue;
         }
         if (read.Content.Rows.size() == maxRows)
@@ -229,6 +259,8 @@ ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
                 + std::to_string(column::Count));
         Cells row;
         std::move(cells->begin(), cells->end(), row.begin());
+        if (spreadsheet)
+            WithDecimalPoints(row);
         JournalRow parsed;
         if (std::string failure = ReadRow(row, parsed); !failure.empty())
             return refuse(lineNumber, std::move(failure));
@@ -236,7 +268,7 @@ ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
         read.FileCells.push_back(std::move(row));
         read.Lines.push_back(lineNumber);
     }
-    if (lineNumber < 2)
+    if (part != Part::Rows)
         return refuse(lineNumber + 1, "the file ends before the column headings");
     return read;
 }

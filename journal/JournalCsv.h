@@ -21,6 +21,8 @@ std::string JournalCsvText(const Journal& journal);
 std::string JournalCsvHead(uint32_t seed);
 std::string JournalCsvLine(const JournalRow& row);
 
+inline constexpr int JournalFormatVersion = 1;
+
 // More rows than a session of a student ever holds: a file that claims more
 // is refused before anything is replayed.
 inline constexpr size_t MaxJournalRows = 100000;
@@ -36,12 +38,17 @@ struct ReadJournal {
     size_t ErrorLine = 0;
 };
 
-// Reads a journal's text. Refuses, naming the line, anything the program
-// does not write: another first line, other headings, a row with more or
-// fewer cells, a cell that is no number where a number stands, a position or
-// shape out of its range, text that is not UTF-8, a last line without its
-// line break (a file cut short), more than `maxRows` rows. K, H and the
-// reading may read "nan" or "inf": such a row is refused by the replay.
+// Reads a journal's text, in the file's own form or as «CSV для Excel»
+// (JournalSheet.h: the facts first, then ';' between cells and decimal
+// commas), with or without a byte-order mark, with LF or CR LF line ends. The
+// second form's numbers are taken with decimal points, and the empty cells a
+// spreadsheet pads its lines with are let be. Refuses, naming the line,
+// anything the program does not write: another first line, other headings,
+// a row with more or fewer cells, a cell that is no number where a number
+// stands, a position or shape out of its range, text that is not UTF-8, a
+// last line without its line break (a file cut short), more than `maxRows`
+// rows. K, H and the reading may read "nan" or "inf": such a row is refused
+// by the replay.
 ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows = MaxJournalRows);
 
 } // namespace journal

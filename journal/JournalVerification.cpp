@@ -2,6 +2,7 @@
 #include "JournalVerification.h"
 
 #include "JournalReplay.h"
+#include "RoundedResave.h"
 
 #include <cerrno>
 #include <cstring>
@@ -63,6 +64,8 @@ Verification VerifyJournalFile(const std::string& path, const std::atomic<int>* 
     if (stop != nullptr && stop->load() != 0)
         return Refused(128 + stop->load(), "interrupted; " + std::to_string(checks.size()) + " of "
             + std::to_string(journal.Content.Rows.size()) + " rows replayed");
+    if (const std::optional<std::string> rounded = RoundedResaveError(checks))
+        return Refused(2, path + ": " + *rounded);
     const size_t rows = journal.Content.Rows.size();
     Verification verification;
     verification.Report = "journal " + path + ": seed " + std::to_string(journal.Content.Seed) + ", "
