@@ -92,7 +92,7 @@ Cells WithJudgement(Cells cells, const RowJudgement& judged, Text text)
     cells[column::High95] = text(comparison.Range.High, column::High95);
     if (comparison.TheoryApplies) {
         cells[column::Theory] = text(comparison.Theory, column::Theory);
-        cells[column::Verdict] = comparison.Consistent ? Consistent : Inconsistent;
+        cells[column::Verdict] = comparison.Consistent ? theory::ConsistentWord : theory::InconsistentWord;
     }
     return cells;
 }

@@ -82,10 +82,6 @@ struct RowJudgement {
 };
 std::optional<RowJudgement> JudgeRow(const JournalRow& row);
 
-// The verdict's words, as every window says them.
-inline constexpr const char* Consistent = "согласуется";
-inline constexpr const char* Inconsistent = "не согласуется";
-
 // "2026-03-14T09:26:53+03:00": the time with its offset from UTC.
 std::string TimeText(const QDateTime& time);
 
