@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RoundedResave.h"
 
-#include "common/text/NumberText.h"
-
 #include <QDir>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
+#include <cmath>
 
 namespace journal {
 
@@ -66,8 +66,13 @@ NumberMatch MatchNumber(std::string_view file, double exact, std::string_view wr
     const int decimals = Decimals(file);
     if (decimals < 0 || SignificantDigits(file) > MostRoundedDigits)
         return NumberMatch::Different;
+    // Within half a unit of the file's last decimal, and the few steps of a
+    // double that reading it back adds: a spreadsheet rounds the decimal
+    // text, so ...885 may become ...89 where the double (...88499...) would
+    // round down.
+    const double halfUnit = 0.5 * std::pow(10.0, -decimals);
     for (double value : {exact, writtenNumber.value_or(exact)})
-        if (Parsed(FixedText(value, decimals)) == number)
+        if (std::abs(*number - value) <= halfUnit + 4.0 * std::abs(value) * DBL_EPSILON)
             return NumberMatch::Rounded;
     return NumberMatch::Different;
 }

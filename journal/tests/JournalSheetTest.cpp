@@ -219,6 +219,8 @@ TEST(JournalSheetTest, ANumberIsTheSameRoundedOrAnother)
         {"—", 0.5, "0.5000", NumberMatch::Different},
         {"49.2871234567890123", 49.28712345678901, "49.28712345678901", NumberMatch::Same},
         {"49.28712345678902", 49.28712345678901, "49.28712345678901", NumberMatch::Different}, // 16 digits: no spreadsheet's
+        // A spreadsheet rounds the decimal text ...885 up, the double below it would round down.
+        {"0.736702847472789", 0.7367028474727885, "0.7367", NumberMatch::Rounded},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MatchNumber(c.File, c.Exact, c.Written), c.Match) << c.File;
