@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/PlainMessage.h"
+#include "sweep/lib/SweepPlot.h"
 #include "tools/testsupport/LabWindows.h"
 #include "tools/testsupport/XlsxCells.h"
 #include "ui/analysis/CharacteristicsUnit.h"
@@ -10,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -97,6 +99,16 @@ private slots:
         QVERIFY(sheets[0].Rows[1][10].IsNumber);
         QCOMPARE(sheets[0].Rows[1][10].Format, std::string("0.0000"));
         QVERIFY(qAbs(sheets[0].Rows[1][10].Number() - low.data(Qt::UserRole).toDouble()) < 1e-15);
+
+        // A picture named .jpg is saved as .png after the message.
+        PlainMessageRecorder messages;
+        QString picture = folder.filePath("picture.jpg");
+        const PlotFileNameChooser previousPlot = SetPlotFileNameChooser([&](QWidget*) { return std::optional<QString>(picture); });
+        form.SavePlotClick();
+        SetPlotFileNameChooser(previousPlot);
+        QCOMPARE(messages.messages, QStringList{picture + QStringLiteral(":\nФормат файлов .jpg не поддерживается. Произведена коррекция.")});
+        QVERIFY(QImage(folder.filePath("picture.png")).size() == QSize(sweep::PlotWidth, sweep::PlotHeight));
+        QVERIFY(!QFile::exists(picture));
 
         form.CopyTableButton->click();
         QStringList lines = QApplication::clipboard()->text().split('\n');
