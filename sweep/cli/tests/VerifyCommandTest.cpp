@@ -93,8 +93,8 @@ TEST_F(VerifyCommand, WhatIsNoJournalGetsOneLineAndStatus2)
         {{"--verify", File("\xff.csv")}, "--verify: the file name '" + File("\\xff.csv") + "' is not UTF-8 text"},
         {{"--verify"}, "--verify needs a value"},
         {{"--verify", ""}, "--verify needs a file name"},
-        {{"--verify", session, "--seed", "1"}, "--verify takes journal files or folders, with --seeds FILE and --csv FILE"},
-        {{"--seed", "1", "--verify=" + session}, "--verify takes journal files or folders, with --seeds FILE and --csv FILE"},
+        {{"--verify", session, "--seed", "1"}, "--verify takes journal files or folders, with --seeds FILE, --csv FILE and --xlsx FILE"},
+        {{"--seed", "1", "--verify=" + session}, "--verify takes journal files or folders, with --seeds FILE, --csv FILE and --xlsx FILE"},
         {{"--verify", session, "--seeds"}, "--seeds needs a value"},
         {{"--verify", session, "--csv="}, "--csv needs a file name"},
     };
