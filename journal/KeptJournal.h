@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AppendedFile.h"
 #include "Journal.h"
 
 #include <QDateTime>
@@ -9,11 +10,16 @@
 
 #include <string>
 
+class DetectorBench;
+
 // The session's journal of measurements: one row for every measurement the
 // student starts, refused ones included, kept without being asked in the
-// user's data folder, one CSV file per session named by its start time,
-// rewritten whole after every row. A folder or file that cannot be written
-// is reported once, through KeepFailed, and the session goes on.
+// user's data folder, one CSV file per session named by its start time.
+// The file grows by one appended line per row, on the disk before the row
+// is shown; it is written only while it is still the file the session made
+// (see AppendedFile). A folder or file that cannot be written, or a file
+// replaced under its name, is reported once through KeepFailed, and the
+// session goes on.
 class KeptJournal : public QObject {
     Q_OBJECT
 
@@ -24,6 +30,19 @@ public:
     // Adds the measurement as a row, stamped with the time now, and keeps
     // the file.
     void Record(const MeasurementInputs& inputs, const MeasurementResult& result);
+
+    // A new session on a bench built with `seed`: no rows yet, and a file of
+    // its own from its first row.
+    void StartSession(uint32_t seed);
+    // Takes on the session of the journal in the file: replays its rows on
+    // `bench`, built anew with the journal's seed, so that the bench goes on
+    // from where the session left it, and appends the rows measured from
+    // now on to the same file (a torn last line, left by a program that
+    // ended while writing it, is dropped first). Returns why not, in a
+    // message for the student, when the file is no journal or one of its
+    // rows does not reproduce; the session and the bench are then as they
+    // were.
+    QString ContinueSession(const QString& path, DetectorBench& bench);
 
     const journal::Journal& Content() const { return journal_; }
     // The journal as its file holds it.
@@ -41,15 +60,23 @@ signals:
     void KeptStateChanged();
     // The first time the file cannot be kept: what to tell the student.
     void KeepFailed(const QString& message);
+    // A session was started or taken on: the rows are those of Content() now.
+    void SessionChanged();
 
 private:
     bool ClaimFileName();
     void Keep();
+    void ReportFailure(const QString& message);
 
     journal::Journal journal_;
     std::string csvText_;
     QDateTime started_;
     QString path_;
+    AppendedFile file_;
+    // How much of csvText_ the file holds: the rest is appended at the next row.
+    size_t keptBytes_ = 0;
     bool kept_ = false;
+    // Replaced under its name: the file is never written again.
+    bool abandoned_ = false;
     bool failureShown_ = false;
 };

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/options/InformationOptions.h"
+#include "common/options/SessionOptions.h"
 #include "resources/EmbeddedPictures.h"
 #include "ui/detector-lab-manual.h"
+#include "ui/journal/JournalMenu.h"
 #include "ui/program/LabProgram.h"
 #include "ui/support/Application.h"
 #include "ui/support/QtRussianTexts.h"
@@ -33,10 +35,18 @@ void DestroyRemainingWindows()
 // The bench is built before main, when the bench library is initialised.
 int main(int argc, char** argv)
 {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
     const InformationTexts information{"detector-lab", manual::DetectorLabHelp, manual::DetectorLabVersion};
-    if (const std::optional<int> status
-        = AnswerInformationOptions(std::vector<std::string>(argv + 1, argv + argc), information, std::cout, std::cerr))
+    if (const std::optional<int> status = AnswerInformationOptions(arguments, information, std::cout, std::cerr))
         return *status;
+    const SessionOptions session = ReadSessionOptions(arguments);
+    if (!session.Error.empty()) {
+        std::cerr << "detector-lab: " << session.Error << " (see --help)\n";
+        return 2;
+    }
+    // An instructor's variant: the program's bench on the seed assigned.
+    if (session.Seed)
+        Bench = DetectorBench(*session.Seed);
     // A picture saved beyond the file-size limit (ulimit -f) is a failed save
     // with its message, not the end of the program.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -67,6 +77,8 @@ int main(int argc, char** argv)
         TApplication::setWindowIcon(ApplicationIcon());
         program = std::make_unique<LabProgram>();
         Form1->show();
+        if (session.ContinuedJournal)
+            program->Journals->ContinueSession(QString::fromLocal8Bit(session.ContinuedJournal->c_str()));
         TApplication::exec();
     } catch (...) {
         ShowException(std::current_exception());

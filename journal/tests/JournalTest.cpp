@@ -177,8 +177,7 @@ TEST(JournalTest, WhatIsNoJournalIsRefusedNamingTheLine)
         {with(0, "# detector-lab journal 1; seed 4294967296; detector-lab 1.0.0"), 1, "seed"},
         {lines[0] + '\n', 2, "ends before the column headings"},
         {with(1, "№,время"), 2, "column headings"},
-        {whole.substr(0, whole.size() - 1), lines.size(), "cut short"},
-        {whole.substr(0, whole.size() - 30), lines.size(), "cut short"},
+        {lines[0] + '\n' + lines[1], 2, "cut short"},
         {with(4, lines[4].substr(0, lines[4].rfind(','))), 5, "17 cells"},
         {with(4, lines[4] + ",x"), 5, "19 cells"},
         {with(4, WithCell(lines[4], column::Counter, "abc")), 5, "counter cell 'abc' is not a whole number"},
@@ -205,6 +204,29 @@ TEST(JournalTest, WhatIsNoJournalIsRefusedNamingTheLine)
     EXPECT_EQ(tooMany.ErrorLine, 8u);
     EXPECT_EQ(tooMany.Error, "more than 5 rows, more than a journal holds");
     EXPECT_EQ(ReadJournalCsv(Joined({lines[0], lines[1]})).Error, "");
+}
+
+
+// A program that ends while it appends a row leaves that row without its
+// line break: the row is dropped and named, every whole row before it read,
+// and the bytes up to it counted, so that a session taken on goes on from
+// there. Cut anywhere inside its last row, a file reads the same.
+TEST(JournalTest, ATornLastRowIsDroppedAndNamed)
+{
+    const std::string whole = JournalCsvText(test::Session());
+    const ReadJournal complete = ReadJournalCsv(whole);
+    const std::string lastLine = whole.substr(whole.rfind('\n', whole.size() - 2) + 1);
+    const size_t withoutLast = whole.size() - lastLine.size();
+    for (size_t kept : {size_t{1}, size_t{30}, lastLine.size() - 1}) {
+        const ReadJournal torn = ReadJournalCsv(whole.substr(0, withoutLast + kept));
+        EXPECT_EQ(torn.Error, "") << kept;
+        EXPECT_EQ(torn.TornLine, complete.Lines.back()) << kept;
+        EXPECT_EQ(torn.CompleteBytes, withoutLast) << kept;
+        ASSERT_EQ(torn.Content.Rows.size(), complete.Content.Rows.size() - 1) << kept;
+        EXPECT_EQ(torn.FileCells.back(), complete.FileCells[complete.FileCells.size() - 2]);
+    }
+    EXPECT_EQ(complete.TornLine, 0u);
+    EXPECT_EQ(complete.CompleteBytes, whole.size());
 }
 
 TEST(JournalTest, ASessionReproducesAndEveryTamperingIsCaughtAtItsRow)

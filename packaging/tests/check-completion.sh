@@ -24,7 +24,7 @@ offers() {
   printf '%s\n' "${COMPREPLY[@]}" | sort
 }
 
-listed=$("$program" --help | grep -oE '^  (-h, )?--[a-z0-9-]+' | grep -oE -- '--[a-z0-9-]+' | sort)
+listed=$("$program" --help | grep -oE '^  (-h, )?--[a-z0-9-]+' | grep -oE -- '--[a-z0-9-]+' | sort -u)
 [ "$(offers detector-lab-sweep -)" = "$listed" ] || fail "the options differ from --help: $(offers detector-lab-sweep - | tr '\n' ' ')"
 
 touch "$folder/a.png" "$folder/b.SVG" "$folder/c.txt" "$folder/d.csv"

@@ -6,8 +6,10 @@
 #include "Progress.h"
 #include "VerifyCommand.h"
 #include "common/files/WholeFile.h"
+#include "common/sheets/XlsxWorkbook.h"
 #include "sweep/lib/Sweep.h"
 #include "sweep/lib/SweepReport.h"
+#include "sweepsheet/SweepSheet.h"
 
 #include <QFile>
 
@@ -51,22 +53,6 @@ std::string Print(std::ostream& out, const std::string& text)
     return std::string("cannot write standard output") + (error != 0 ? std::string(": ") + std::strerror(error) : "");
 }
 
-// detector-lab-sweep --verify FILE.csv
-int Verify(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-    const CommandContext& context)
-{
-    const journal::Verification verification = VerifyJournal(arguments, context.Interruption);
-    if (!verification.Error.empty()) {
-        err << ProgramName << ": " << verification.Error << '\n';
-        return verification.Status;
-    }
-    const std::string failure = Print(out, verification.Report);
-    if (failure.empty())
-        return verification.Status;
-    err << ProgramName << ": " << failure << '\n';
-    return 1;
-}
-
 int Interrupted(std::ostream& err, int signal)
 {
     err << ProgramName << ": interrupted; no file written\n";
@@ -79,7 +65,7 @@ int RunSweepCommand(const std::vector<std::string>& arguments, std::ostream& out
     const CommandContext& context)
 {
     if (AsksToVerify(arguments))
-        return Verify(arguments, out, err, context);
+        return RunVerifyCommand(arguments, out, err, context.Interruption);
     const CommandLine line = ParseCommandLine(arguments);
     if (!line.Error.empty()) {
         err << ProgramName << ": " << line.Error << '\n';
@@ -110,6 +96,15 @@ int RunSweepCommand(const std::vector<std::string>& arguments, std::ostream& out
     if (!settings.CsvPath.empty() && settings.CsvPath != "-")
         files.Add(QFile::decodeName(QByteArray::fromStdString(settings.CsvPath)),
             QByteArray::fromStdString(CsvText(settings, seed, results)));
+    if (!settings.XlsxPath.empty()) {
+        sheets::XlsxBytes workbook = sheets::XlsxWorkbook(SweepBook(settings, seed, results));
+        if (!workbook.Error.empty()) {
+            err << ProgramName << ": " << settings.XlsxPath << ": " << workbook.Error << '\n';
+            return 1;
+        }
+        files.Add(QFile::decodeName(QByteArray::fromStdString(settings.XlsxPath)),
+            QByteArray::fromStdString(std::move(workbook.Bytes)));
+    }
     if (!settings.PlotPath.empty()) {
         const QString path = QFile::decodeName(QByteArray::fromStdString(settings.PlotPath));
         const bool svg = path.endsWith(".svg", Qt::CaseInsensitive);

@@ -2,9 +2,14 @@
 // Times one measurement as the student starts it: from the click on
 // "Выполнить измерение" to the result painted in the three displays, for
 // each of the five experiments, in the program's own windows with the
-// session's journal kept as the program keeps it.
+// session's journal kept as the program keeps it. Then the same click in a
+// new session, and once its journal holds 10,000 rows: what a row costs
+// must not grow with the session.
 //   measurement-probe [repetitions]
-// Prints one line per experiment: median and longest time in milliseconds.
+// Prints one line per experiment, and per journal length: median and
+// longest time in milliseconds; then the ratio of the medians at 10,000
+// rows and at none.
+#include "journal/KeptJournal.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/program/LabProgram.h"
 #include "ui/support/Application.h"
@@ -31,6 +36,25 @@ constexpr Experiment Experiments[] = {
     {"distinction of signal 2 (2 1 1)", 2, 1, 1}, {"false alarms (3 2 1)", 3, 2, 1},
     {"noise power (3 2 2)", 3, 2, 2},
 };
+
+constexpr size_t LongJournal = 10000;
+
+struct Times {
+    double Median;
+    double Longest;
+};
+
+double ClickToPaintedResult(TForm1& form);
+
+Times Clicks(TForm1& form, int repetitions)
+{
+    ClickToPaintedResult(form);
+    std::vector<double> times;
+    for (int run = 0; run < repetitions; ++run)
+        times.push_back(ClickToPaintedResult(form));
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times.back()};
+}
 
 double ClickToPaintedResult(TForm1& form)
 {
@@ -59,12 +83,20 @@ int main(int argc, char** argv)
         form2.RadioGroup1->Item(experiment.k1 - 1)->click();
         form2.RadioGroup2->Item(experiment.k2 - 1)->click();
         form2.RadioGroup3->Item(experiment.k3 - 1)->click();
-        ClickToPaintedResult(form1);
-        std::vector<double> times;
-        for (int run = 0; run < repetitions; ++run)
-            times.push_back(ClickToPaintedResult(form1));
-        std::sort(times.begin(), times.end());
-        std::printf("%-34s median %6.2f ms   longest %6.2f ms\n", experiment.name, times[times.size() / 2], times.back());
+        const Times times = Clicks(form1, repetitions);
+        std::printf("%-34s median %6.2f ms   longest %6.2f ms\n", experiment.name, times.Median, times.Longest);
     }
+
+    // The same noise-power click (the quickest, so that the journal's part
+    // shows most) in a fresh session, then with 10,000 rows kept before it.
+    program.Journal->StartSession(1u);
+    const Times fresh = Clicks(form1, repetitions);
+    const MeasurementInputs inputs{1, 2, 1.0, 0.0, {2, 1, 1}};
+    while (program.Journal->Content().Rows.size() < LongJournal)
+        program.Journal->Record(inputs, Bench.Measure(inputs).value_or(MeasurementResult{}));
+    const Times long_ = Clicks(form1, repetitions);
+    std::printf("%-34s median %6.2f ms   longest %6.2f ms\n", "noise power, a new journal", fresh.Median, fresh.Longest);
+    std::printf("%-34s median %6.2f ms   longest %6.2f ms\n", "noise power, 10,000 rows kept", long_.Median, long_.Longest);
+    std::printf("click to result at 10,000 rows / at none: %.2f\n", long_.Median / fresh.Median);
     return 0;
 }

@@ -140,7 +140,7 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 # shows the measurement made; Escape closes it.
 xdotool mousemove $((X + 20)) $((Y + menu_height / 2)) click 1
 sleep 0.3
-xdotool key Right Right Down Return
+xdotool key Right Right Return
 journal=$(wait_for_window "Журнал измерений") || fail "no journal window from the menu «Журнал»"
 sleep 0.3
 import -window root "$shots/journal.png"

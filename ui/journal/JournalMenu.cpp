@@ -2,20 +2,32 @@
 #include "JournalMenu.h"
 
 #include "JournalUnit.h"
+#include "NewSessionDialog.h"
+#include "bench/DetectorBench.h"
+#include "common/PlainMessage.h"
+#include "journal/KeptJournal.h"
+#include "ui/support/OpenJournalDialog.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
-JournalMenu::JournalMenu(QMainWindow* window, const KeptJournal& journal)
-    : QObject(window), window_(window), journal_(journal)
+JournalMenu::JournalMenu(QMainWindow* window, KeptJournal& journal, DetectorBench& bench)
+    : QObject(window), window_(window), journal_(journal), bench_(bench)
 {
     Menu = window->menuBar()->addMenu(QStringLiteral("Журнал"));
     Menu->setObjectName("JournalMenu");
     JournalItem = Menu->addAction(QStringLiteral("Журнал измерений"));
     JournalItem->setObjectName("JournalItem");
+    Menu->addSeparator();
+    NewSessionItem = Menu->addAction(QStringLiteral("Новый сеанс…"));
+    NewSessionItem->setObjectName("NewSessionItem");
+    ContinueSessionItem = Menu->addAction(QStringLiteral("Продолжить сеанс…"));
+    ContinueSessionItem->setObjectName("ContinueSessionItem");
     connect(JournalItem, &QAction::triggered, this, &JournalMenu::JournalItemClick);
+    connect(NewSessionItem, &QAction::triggered, this, &JournalMenu::NewSessionItemClick);
+    connect(ContinueSessionItem, &QAction::triggered, this, &JournalMenu::ContinueSessionItemClick);
 }
 
 void JournalMenu::JournalItemClick()
@@ -25,4 +37,24 @@ void JournalMenu::JournalItemClick()
     journalWindow_->show();
     journalWindow_->raise();
     journalWindow_->activateWindow();
+}
+
+void JournalMenu::NewSessionItemClick()
+{
+    if (const std::optional<uint32_t> seed = AskNewSessionSeed(window_)) {
+        bench_ = DetectorBench(*seed);
+        journal_.StartSession(*seed);
+    }
+}
+
+void JournalMenu::ContinueSessionItemClick()
+{
+    if (const std::optional<QString> path = ChooseJournalFile(window_, KeptJournal::Folder()))
+        ContinueSession(*path);
+}
+
+void JournalMenu::ContinueSession(const QString& path)
+{
+    if (const QString refusal = journal_.ContinueSession(path, bench_); !refusal.isEmpty())
+        ShowPlainMessage(refusal);
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+class DetectorBench;
 class KeptJournal;
 class QAction;
 class QMainWindow;
@@ -13,22 +14,31 @@ class QMenu;
 
 // The menu «Журнал» of the main window, right of «Лабораторная установка»:
 // «Журнал измерений» shows the window of the session's journal, made at the
-// first call and shown again afterwards.
+// first call and shown again afterwards; «Новый сеанс…» starts a new
+// journal on the bench built anew with a seed from the clock or typed in;
+// «Продолжить сеанс…» goes on with the session of a journal file.
 class JournalMenu : public QObject {
     Q_OBJECT
 
 public:
-    JournalMenu(QMainWindow* window, const KeptJournal& journal);
+    JournalMenu(QMainWindow* window, KeptJournal& journal, DetectorBench& bench);
 
     void JournalItemClick();
+    void NewSessionItemClick();
+    void ContinueSessionItemClick();
+    // Goes on with the session of the journal in the file, or says why not.
+    void ContinueSession(const QString& path);
     // The window, once made.
     TJournalForm* JournalWindow() const { return journalWindow_; }
 
     QMenu* Menu;
     QAction* JournalItem;
+    QAction* NewSessionItem;
+    QAction* ContinueSessionItem;
 
 private:
     QMainWindow* window_;
-    const KeptJournal& journal_;
+    KeptJournal& journal_;
+    DetectorBench& bench_;
     QPointer<TJournalForm> journalWindow_;
 };

@@ -17,7 +17,7 @@ LabProgram::LabProgram(DetectorBench& bench, const MainWindowMaker& makeMainWind
     QObject::connect(Journal, &KeptJournal::KeepFailed, Journal, [](const QString& message) {
         ShowPlainMessage(message);
     });
-    Journals = new JournalMenu(form1.get(), *Journal);
+    Journals = new JournalMenu(form1.get(), *Journal, bench);
     Analysis = new AnalysisMenu(form1.get(), [] {
         return BenchChoice{Form3->Signal1Shape, Form3->Signal2Shape, Form1->EditFloat1->Val()};
     });

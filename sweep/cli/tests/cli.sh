@@ -90,6 +90,23 @@ alone missing "the picture module .* is missing"
 head -c 100000 "$(dirname "$sweep")/detector-lab-sweep-plot.so" >"$folder/alone/detector-lab-sweep-plot.so"
 alone "a cut" "the file is cut short"
 rm -r "$folder/alone" "$folder/kept.csv"
+# A journal of a 60 MiB line is refused in a few lines of memory: the line
+# is never held whole (under AddressSanitizer, which reserves far more
+# address space, the limit is its own).
+{ echo '# detector-lab journal 1; seed 1; detector-lab 1.0.0'; head -c 62914560 /dev/zero | tr '\0' x; echo; } >"$folder/long.csv"
+if [ "$sanitized" = 1 ]; then
+  ASAN_OPTIONS="${ASAN_OPTIONS:-}:hard_rss_limit_mb=300" "$sweep" --verify "$folder/long.csv" >/dev/null 2>"$folder/err"
+else
+  (ulimit -v 150000; "$sweep" --verify "$folder/long.csv" >/dev/null 2>"$folder/err")
+fi
+[ $? -eq 2 ] && grep -q "long.csv line 2: the line is longer than 4096 bytes" "$folder/err" \
+  || { fail "a 60 MiB line: status $?"; head -c 300 "$folder/err"; }
+rm -f "$folder/long.csv"
+# A FIFO is refused at once, never waited on.
+mkfifo "$folder/fifo.csv"
+timeout 5 "$sweep" --verify "$folder/fifo.csv" >/dev/null 2>"$folder/err"
+[ $? -eq 2 ] && grep -q "is not a regular file" "$folder/err" || { fail "a FIFO to --verify"; cat "$folder/err"; }
+rm -f "$folder/fifo.csv"
 
 # Standard output that fails: a full device, a closed descriptor.
 "$sweep" --seed 1 --csv - >/dev/full 2>"$folder/err"
@@ -154,6 +171,36 @@ interrupt TERM 143 --seed 1 --threshold 0:999:0.01 --trials 1000000 --csv "$fold
 mkfifo "$folder/unread"
 interrupt INT 130 --seed 1 --csv "$folder/unread"
 [ -e "$folder/i.csv" ] || [ -e "$folder/i.png" ] && fail "an interrupted run left a file"
+
+# --verify ends at a signal too, between rows of a long journal or while
+# its summary waits for a FIFO's reader.
+verify_interrupt() { # signal, status, what standard error starts with, then the arguments
+  local signal=$1 want=$2 said=$3; shift 3
+  "$sweep" "$@" >"$folder/out" 2>"$folder/err" &
+  local pid=$! caught=0
+  for _ in $(seq 600); do
+    mask=$(awk '/^SigCgt/ {print $2}' "/proc/$pid/status" 2>/dev/null)
+    [ -n "$mask" ] && [ $((0x$mask & 0x4002)) -eq $((0x4002)) ] && { caught=1; break; }
+    sleep 0.1
+  done
+  [ "$caught" -eq 1 ] || { fail "--verify never caught $signal"; kill -KILL "$pid"; wait "$pid"; return; }
+  sleep 0.3
+  kill -s "$signal" "$pid"
+  wait "$pid"
+  local got=$?
+  [ "$got" -eq "$want" ] && grep -q "^detector-lab-sweep: $said" "$folder/err" \
+    || { fail "--verify, $signal: exit $got"; cat "$folder/err"; }
+}
+{
+  echo '# detector-lab journal 1; seed 1; detector-lab 1.0.0'
+  echo '№,время,К1,К2,К3,эксперимент,сигнал 1,сигнал 2,K,H (мВ),регистратор (мВ*мВ),количество опытов,счётчик,частота,нижняя граница 95 %,верхняя граница 95 %,теория,вердикт'
+  awk 'BEGIN { for (i = 1; i <= 100000; ++i) printf "%d,2026-12-08T16:48:00+00:00,1,2,1,обнаружение,1,2,6,20,0,1000,777,0.777,0.7502,0.8017,0.7601,согласуется\n", i }'
+} >"$folder/long.csv"
+verify_interrupt INT 130 "interrupted; [0-9]* of 100000 rows replayed" --verify "$folder/long.csv"
+verify_interrupt TERM 143 "interrupted; 0 of 1 journals verified" --verify "$folder/long.csv" --csv "$folder/unread"
+head -n 5 "$folder/long.csv" >"$folder/short.csv"
+verify_interrupt TERM 143 "interrupted; 1 of 1 journals verified" --verify "$folder/short.csv" --csv "$folder/unread"
+rm -f "$folder/long.csv" "$folder/short.csv"
 [ -p "$folder/unread" ] || fail "the FIFO no one read was replaced"
 
 # On a terminal the progress shows on standard error.

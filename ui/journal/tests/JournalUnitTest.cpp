@@ -7,7 +7,9 @@
 #include "tools/testsupport/LabWindows.h"
 #include "ui/journal/JournalTableModel.h"
 #include "ui/journal/JournalUnit.h"
+#include "ui/journal/NewSessionDialog.h"
 #include "ui/support/Comfun.h"
+#include "ui/support/OpenJournalDialog.h"
 #include "ui/support/SavePictureDialog.h"
 
 #include <QAction>
@@ -153,7 +155,8 @@ private slots:
     }
 
     // «Журнал» stands to the right of the two menus, which keep their items,
-    // and left of «Справка».
+    // and left of «Справка»; it offers the journal's window, a new session
+    // and a session taken on.
     void theMenuStandsRightOfTheBenchMenus()
     {
         LabWindows lab;
@@ -162,8 +165,14 @@ private slots:
         const QList<QAction*> menus = form.MainMenu1->actions().mid(0, 3);
         QCOMPARE(menus, (QList<QAction*>{form.N1->menuAction(), form.N2->menuAction(), journal.Menu->menuAction()}));
         QCOMPARE(journal.Menu->title(), QStringLiteral("Журнал"));
-        QCOMPARE(journal.Menu->actions(), QList<QAction*>{journal.JournalItem});
+        const QList<QAction*> items = journal.Menu->actions();
+        QCOMPARE(items.size(), 4);
+        QCOMPARE(items[0], journal.JournalItem);
+        QVERIFY(items[1]->isSeparator());
+        QCOMPARE(items.mid(2), (QList<QAction*>{journal.NewSessionItem, journal.ContinueSessionItem}));
         QCOMPARE(journal.JournalItem->text(), QStringLiteral("Журнал измерений"));
+        QCOMPARE(journal.NewSessionItem->text(), QStringLiteral("Новый сеанс…"));
+        QCOMPARE(journal.ContinueSessionItem->text(), QStringLiteral("Продолжить сеанс…"));
         QCOMPARE(form.N2->actions(), (QList<QAction*>{form.N6, form.N7, form.N8}));
         QVERIFY(form.MainMenu1->actionGeometry(journal.Menu->menuAction()).left()
                 > form.MainMenu1->actionGeometry(form.N2->menuAction()).right());
@@ -227,9 +236,9 @@ private slots:
         TJournalForm& window = *lab.JournalWindow();
         QString chosen = folder.filePath(QStringLiteral("Журнал.csv"));
         QWidget* owner = nullptr;
-        const CsvFileNameChooser previous = SetCsvFileNameChooser([&](QWidget* dialogOwner) {
+        const TableFileChooser previous = SetTableFileChooser([&](QWidget* dialogOwner) {
             owner = dialogOwner;
-            return std::optional<QString>(chosen);
+            return std::optional<TableFile>({chosen, sheets::TableForm::Csv});
         });
         window.SaveButton->click();
         QCOMPARE(owner, &window);
@@ -238,7 +247,7 @@ private slots:
 
         chosen = folder.filePath(QStringLiteral("нет/Журнал.csv"));
         window.SaveButton->click();
-        SetCsvFileNameChooser(previous);
+        SetTableFileChooser(previous);
         QCOMPARE(messages.messages.last(),
                  QStringLiteral("Не удаётся сохранить журнал в файл ") + QDir::toNativeSeparators(chosen));
     }
@@ -304,6 +313,141 @@ private slots:
         QCOMPARE(file.FileCells[1][journal::column::Experiment], std::string("отказ"));
         for (const journal::RowCheck& check : journal::ReplayJournal(file))
             QVERIFY2(check.Reproduces, check.Difference.c_str());
+    }
+
+    // «Новый сеанс…» with a seed typed in: a new journal of that seed, shown
+    // in the journal window, on a bench built anew with it; cancelled, it
+    // changes nothing.
+    void aNewSessionRunsOnItsSeed()
+    {
+        LabWindows lab(424242);
+        lab.ClickMeasure();
+        lab.program.Journals->JournalItemClick();
+        TJournalForm& window = *lab.JournalWindow();
+        QCOMPARE(window.SeedLabel->text(), QStringLiteral("Начальное число сеанса: 424242"));
+        std::optional<uint32_t> answer;
+        const NewSessionQuestion previous = SetNewSessionQuestion([&](QWidget*) { return answer; });
+        lab.program.Journals->NewSessionItem->trigger();
+        QCOMPARE(lab.Journal().Content().Rows.size(), 1u);
+        answer = 12345u;
+        lab.program.Journals->NewSessionItem->trigger();
+        SetNewSessionQuestion(previous);
+        QCOMPARE(lab.Journal().Content().Seed, 12345u);
+        QCOMPARE(window.Table->model()->rowCount(), 0);
+        QCOMPARE(window.SeedLabel->text(), QStringLiteral("Начальное число сеанса: 12345"));
+
+        lab.ClickMeasure();
+        DetectorBench fresh(12345u);
+        const MeasurementResult expected = fresh.Measure(lab.Journal().Content().Rows[0].Inputs).value();
+        QCOMPARE(lab.Journal().Content().Rows[0].Result.Counter, expected.Counter);
+        QCOMPARE(window.Table->model()->rowCount(), 1);
+        QCOMPARE(ReadKept(lab.Journal().KeptPath()).Content.Seed, 12345u);
+    }
+
+    // The dialog offers «Начать» for the clock's seed or for a typed seed
+    // from 0 to 4294967295; typing picks the typed seed.
+    void theNewSessionDialogTakesOnlyASeed()
+    {
+        TNewSessionDialog dialog;
+        QVERIFY(dialog.ClockSeedButton->isChecked());
+        QVERIFY(dialog.StartButton->isEnabled());
+        const struct {
+            QString typed;
+            bool offered;
+        } rows[] = {{"42", true}, {"4294967295", true}, {"4294967296", false}, {"", false}, {"0", true}};
+        for (const auto& row : rows) {
+            dialog.SeedField->clear();
+            QTest::keyClicks(dialog.SeedField, row.typed + QStringLiteral("x-"));
+            QCOMPARE(dialog.SeedField->text(), row.typed);
+            QVERIFY(dialog.TypedSeedButton->isChecked() || row.typed.isEmpty());
+            dialog.TypedSeedButton->setChecked(true);
+            QCOMPARE(dialog.StartButton->isEnabled(), row.offered);
+            if (row.offered)
+                QCOMPARE(dialog.ChosenSeed(), row.typed.toUInt());
+        }
+        dialog.ClockSeedButton->setChecked(true);
+        QVERIFY(dialog.StartButton->isEnabled());
+    }
+
+    // A session killed with its program goes on in another through
+    // «Продолжить сеанс…»: the same file grows, verifies as one session and
+    // holds what one unbroken session on that seed measures.
+    void aKilledSessionGoesOnInAnotherProgram()
+    {
+        const QList<QByteArray> positions{"121", "322", "111", "321"};
+        const QString folder = data_.filePath(QStringLiteral("detector-lab"));
+        QDir(folder).removeRecursively();
+        QProcess first;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), data_.path());
+        first.setProcessEnvironment(environment);
+        first.start(QStringLiteral(DL_JOURNAL_CRASH_HELPER), {"121", "322"});
+        QVERIFY(first.waitForStarted());
+        QByteArray said;
+        while (!said.contains("measured 2") && first.waitForReadyRead(30000))
+            said += first.readAllStandardOutput();
+        first.kill();
+        QVERIFY(first.waitForFinished());
+        const QStringList files = JournalFiles(folder);
+        QCOMPARE(files.size(), 1);
+        const QString path = QDir(folder).filePath(files[0]);
+
+        LabWindows lab(1u);
+        const JournalFileChooser previous = SetJournalFileChooser([&](QWidget*) { return path; });
+        PlainMessageRecorder messages;
+        lab.program.Journals->ContinueSessionItem->trigger();
+        SetJournalFileChooser(previous);
+        QCOMPARE(messages.messages, QStringList());
+        QCOMPARE(lab.Journal().KeptPath(), path);
+        for (const QByteArray& k : positions.mid(2)) {
+            lab.SetSwitches(k[0] - '0', k[1] - '0', k[2] - '0');
+            lab.ClickMeasure();
+        }
+
+        LabWindows unbroken(20100401);
+        for (const QByteArray& k : positions) {
+            unbroken.SetSwitches(k[0] - '0', k[1] - '0', k[2] - '0');
+            unbroken.ClickMeasure();
+        }
+        const journal::ReadJournal file = ReadKept(path);
+        QCOMPARE(file.Content.Rows.size(), 4u);
+        for (size_t i = 0; i < 4; ++i) {
+            QCOMPARE(file.Content.Rows[i].Number, static_cast<int64_t>(i) + 1);
+            QCOMPARE(file.FileCells[i][journal::column::Reading],
+                     journal::RowCells(unbroken.Journal().Content().Rows[i])[journal::column::Reading]);
+            QCOMPARE(file.Content.Rows[i].Result.Counter, unbroken.Journal().Content().Rows[i].Result.Counter);
+        }
+        for (const journal::RowCheck& check : journal::ReplayJournal(file))
+            QVERIFY2(check.Reproduces, check.Difference.c_str());
+    }
+
+    // A journal whose row was changed is not taken on: one message, and the
+    // session, its file and the bench stay as they were.
+    void aTamperedJournalIsNotTakenOn()
+    {
+        QString path;
+        {
+            LabWindows before(7u);
+            before.ClickMeasure();
+            before.ClickMeasure();
+            path = before.Journal().KeptPath();
+        }
+        QByteArray text = ReadAll(path);
+        text.replace(",1000,1000,", ",1000,999,");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+
+        LabWindows lab(1u);
+        PlainMessageRecorder messages;
+        lab.program.Journals->ContinueSession(path);
+        QCOMPARE(messages.messages.size(), 1);
+        QVERIFY(messages.messages[0].contains(QStringLiteral("не воспроизводится")));
+        QCOMPARE(lab.Journal().Content().Seed, 1u);
+        QCOMPARE(lab.bench.Seed(), 1u);
+        QVERIFY(lab.Journal().KeptPath().isEmpty());
+        QCOMPARE(ReadAll(path), text);
     }
 
 private:

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SessionOptions.h"
+
+#include "common/text/Excerpt.h"
+
+#include <charconv>
+
+namespace {
+
+std::optional<uint32_t> SeedOf(const std::string& text)
+{
+    uint32_t seed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return seed;
+}
+
+} // namespace
+
+SessionOptions ReadSessionOptions(const std::vector<std::string>& arguments)
+{
+    SessionOptions options;
+    const auto fail = [&](std::string error) {
+        options.Error = std::move(error);
+        return options;
+    };
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        for (const std::string name : {"--seed", "--continue"}) {
+            std::optional<std::string> value;
+            if (argument == name) {
+                if (i + 1 == arguments.size())
+                    return fail(name + " needs a value");
+                value = arguments[++i];
+            } else if (argument.starts_with(name + '=')) {
+                value = argument.substr(name.size() + 1);
+            } else {
+                continue;
+            }
+            if (name == "--seed") {
+                if (options.Seed)
+                    return fail("--seed is given twice");
+                options.Seed = SeedOf(*value);
+                if (!options.Seed)
+                    return fail("the seed '" + Excerpt(*value) + "' is not a whole number from 0 to 4294967295");
+            } else {
+                if (options.ContinuedJournal)
+                    return fail("--continue is given twice");
+                if (value->empty())
+                    return fail("--continue needs a journal file");
+                options.ContinuedJournal = value;
+            }
+        }
+    }
+    if (options.Seed && options.ContinuedJournal)
+        return fail("--seed and --continue exclude each other: a continued session has its journal's seed");
+    return options;
+}

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "OpenJournalDialog.h"
+
+#include "common/WindowPlacement.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include <utility>
+
+namespace {
+
+JournalFileChooser& Chooser()
+{
+    static JournalFileChooser chooser;
+    return chooser;
+}
+
+std::optional<QString> RunOpenDialog(QWidget* owner, const QString& folder)
+{
+    static QString lastFolder;
+    QFileDialog dialog(owner, QStringLiteral("Продолжить сеанс"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Журналы измерений (*.csv)"));
+    const QString start = QFileInfo(lastFolder).isDir() ? lastFolder : folder;
+    if (QFileInfo(start).isDir())
+        dialog.setDirectory(start);
+    if (owner != nullptr)
+        CentreWindowOver(&dialog, owner->window());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().first();
+    lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+} // namespace
+
+std::optional<QString> ChooseJournalFile(QWidget* owner, const QString& folder)
+{
+    return Chooser() ? Chooser()(owner) : RunOpenDialog(owner, folder);
+}
+
+JournalFileChooser SetJournalFileChooser(JournalFileChooser chooser)
+{
+    return std::exchange(Chooser(), std::move(chooser));
+}
