@@ -16,14 +16,14 @@
 JournalMenu::JournalMenu(QMainWindow* window, KeptJournal& journal, DetectorBench& bench)
     : QObject(window), window_(window), journal_(journal), bench_(bench)
 {
-    Menu = window->menuBar()->addMenu(QStringLiteral("Журнал"));
+    Menu = window->menuBar()->addMenu(tr("Журнал"));
     Menu->setObjectName("JournalMenu");
-    JournalItem = Menu->addAction(QStringLiteral("Журнал измерений"));
+    JournalItem = Menu->addAction(tr("Журнал измерений"));
     JournalItem->setObjectName("JournalItem");
     Menu->addSeparator();
-    NewSessionItem = Menu->addAction(QStringLiteral("Новый сеанс…"));
+    NewSessionItem = Menu->addAction(tr("Новый сеанс…"));
     NewSessionItem->setObjectName("NewSessionItem");
-    ContinueSessionItem = Menu->addAction(QStringLiteral("Продолжить сеанс…"));
+    ContinueSessionItem = Menu->addAction(tr("Продолжить сеанс…"));
     ContinueSessionItem->setObjectName("ContinueSessionItem");
     connect(JournalItem, &QAction::triggered, this, &JournalMenu::JournalItemClick);
     connect(NewSessionItem, &QAction::triggered, this, &JournalMenu::NewSessionItemClick);

@@ -3,6 +3,7 @@
 
 #include "common/WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -19,11 +20,11 @@ JournalFileChooser& Chooser()
 std::optional<QString> RunOpenDialog(QWidget* owner, const QString& folder)
 {
     static QString lastFolder;
-    QFileDialog dialog(owner, QStringLiteral("Продолжить сеанс"));
+    QFileDialog dialog(owner, QCoreApplication::translate("OpenJournalDialog", "Продолжить сеанс"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Журналы измерений (*.csv)"));
+    dialog.setNameFilter(QCoreApplication::translate("OpenJournalDialog", "Журналы измерений (*.csv)"));
     const QString start = QFileInfo(lastFolder).isDir() ? lastFolder : folder;
     if (QFileInfo(start).isDir())
         dialog.setDirectory(start);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SavePictureDialog.h"
 
+#include "common/language/Language.h"
 #include "common/PlainMessage.h"
 #include "common/WindowPlacement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -18,6 +20,11 @@
 #include <utility>
 
 namespace {
+
+// The texts of this file, translated in the context "SavePictureDialog".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SavePictureDialog)
+};
 
 // Files larger than this are not decoded for the preview.
 constexpr qint64 largestPreviewedFile = 32 * 1024 * 1024;
@@ -51,7 +58,7 @@ ReplaceFileQuestion& Question()
 // chosen in a dialog of its kind: it opens there next time.
 struct SaveDialogKind {
     const char* Suffix;
-    const char* Filter; // filters apart by ";;", each with the suffix it gives last
+    QString Filter; // filters apart by ";;", each with the suffix it gives last
     QString InitialName;
     bool Preview;
     QString& LastFolder;
@@ -60,20 +67,21 @@ struct SaveDialogKind {
 SaveDialogKind BitmapDialog()
 {
     static QString lastFolder;
-    return {"bmp", "Bitmaps (*.bmp)", "Рисунок.bmp", true, lastFolder};
+    return {"bmp", QStringLiteral("Bitmaps (*.bmp)"), Texts::tr("Рисунок.bmp"), true, lastFolder};
 }
 
 // The table dialog's filters, in the order of sheets::TableForm.
 SaveDialogKind TableDialog(const QString& initialName)
 {
     static QString lastFolder;
-    return {"csv", "Таблицы CSV (*.csv);;CSV для Excel (*.csv);;Книги Excel (*.xlsx)", initialName, false, lastFolder};
+    return {"csv", Texts::tr("Таблицы CSV (*.csv);;CSV для Excel (*.csv);;Книги Excel (*.xlsx)"),
+        initialName.isEmpty() ? Texts::tr("Журнал.csv") : initialName, false, lastFolder};
 }
 
 SaveDialogKind PlotDialog()
 {
     static QString lastFolder;
-    return {"png", "Рисунки PNG (*.png);;Рисунки SVG (*.svg)", QStringLiteral("Характеристика.png"), true, lastFolder};
+    return {"png", Texts::tr("Рисунки PNG (*.png);;Рисунки SVG (*.svg)"), Texts::tr("Характеристика.png"), true, lastFolder};
 }
 
 // A name filter's suffix: "svg" of "Рисунки SVG (*.svg)".
@@ -123,7 +131,7 @@ std::optional<QString> RunSaveDialog(QWidget* owner, const SaveDialogKind& kind,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromUtf8(kind.Suffix));
-    dialog.setNameFilter(QString::fromUtf8(kind.Filter));
+    dialog.setNameFilter(kind.Filter);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         dialog.setDefaultSuffix(SuffixOf(filter));
         const QFileInfo typed(dialog.selectedFiles().value(0));
@@ -169,9 +177,12 @@ qsizetype ExtensionStart(const QString& fileName)
 bool AskReplace(const QString& fileName)
 {
     ScreenCentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
-                    fileName + QStringLiteral(" уже существует.\nЗаменить его?"), QMessageBox::Yes | QMessageBox::No);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+                    Texts::tr("%1 уже существует.\nЗаменить его?").arg(fileName), QMessageBox::Yes | QMessageBox::No);
+    // In English the buttons are Qt's own.
+    if (ProgramLanguage() == Language::Russian) {
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    }
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -211,8 +222,7 @@ std::optional<QString> ProperFileName(const QString& chosen, const QStringList& 
     const QString extension = start < 0 ? QString() : QLocale().toLower(chosen.mid(start));
     if (extensions.contains(extension))
         return chosen;
-    ShowPlainMessage(chosen + QStringLiteral(":\nФормат файлов ") + extension
-                     + QStringLiteral(" не поддерживается. Произведена коррекция."));
+    ShowPlainMessage(Texts::tr("%1:\nФормат файлов %2 не поддерживается. Произведена коррекция.").arg(chosen, extension));
     const QString corrected = (start < 0 ? chosen : chosen.left(start)) + proper;
     // The dialog asked about the name typed, not about this one.
     if (QFileInfo(corrected).isDir()) {
@@ -226,7 +236,7 @@ std::optional<QString> ProperFileName(const QString& chosen, const QStringList& 
 
 QString FolderNameMessage(const QString& fileName)
 {
-    return fileName + QStringLiteral(":\nэто папка, а не файл. Файл не сохранён.");
+    return Texts::tr("%1:\nэто папка, а не файл. Файл не сохранён.").arg(fileName);
 }
 
 bool ConfirmReplaceFile(const QString& fileName)

@@ -6,6 +6,7 @@
 // for, links none of the program's windows, and reaches the program only
 // through the host handed to its factory. Header-only.
 
+#include "common/language/Language.h"
 #include "common/sheets/TableForm.h"
 
 #include <QString>
@@ -30,8 +31,9 @@ struct ChosenTableFile {
 };
 
 // The program's own seams, so that each exists once whatever the module
-// links: its message box, its save dialogs (with their last folders) and the
-// decimal separator of the user's locale.
+// links: its message box, its save dialogs (with their last folders), the
+// decimal separator of the user's locale and the language of the run (its
+// translation, installed in the application, serves the module's texts too).
 struct AnalysisHost {
     BenchChoiceSource Bench;
     std::function<void(const QString& text)> ShowMessage;
@@ -41,6 +43,7 @@ struct AnalysisHost {
     // The name of a PNG or SVG picture to write; nothing when cancelled.
     std::function<std::optional<QString>(QWidget* owner)> ChoosePlotFile;
     char DecimalSeparator = '.';
+    Language Spoken = Language::Russian;
 };
 
 // Makes the window «Характеристики», owned by `owner`.
@@ -52,4 +55,4 @@ inline constexpr char CharacteristicsFactoryName[] = "dl_new_characteristics_win
 inline constexpr char AnalysisInterfaceVersionName[] = "dl_analysis_interface_version";
 // Raised whenever anything above changes, so that a module built against
 // another version is refused instead of called.
-inline constexpr int AnalysisInterfaceVersion = 3;
+inline constexpr int AnalysisInterfaceVersion = 4;

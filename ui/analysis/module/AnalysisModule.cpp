@@ -5,6 +5,7 @@
 // seams at the program's, so that a message the window's fields show is the
 // program's, and the fields read numbers as the program's do.
 #include "common/DecimalSeparator.h"
+#include "common/language/Language.h"
 #include "common/PlainMessage.h"
 #include "ui/analysis/CharacteristicsUnit.h"
 
@@ -18,5 +19,6 @@ extern "C" __attribute__((visibility("default"))) QWidget* dl_new_characteristic
 {
     SetPlainMessageHandler(host.ShowMessage);
     SetLocaleDecimalSeparator(host.DecimalSeparator);
+    SetProgramLanguage(host.Spoken);
     return NewCharacteristicsForm(host, owner);
 }

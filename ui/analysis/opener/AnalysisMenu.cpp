@@ -3,6 +3,7 @@
 
 #include "ModuleFile.h"
 #include "common/DecimalSeparator.h"
+#include "common/language/Language.h"
 #include "common/PlainMessage.h"
 #include "ui/support/SavePictureDialog.h"
 
@@ -32,7 +33,7 @@ CharacteristicsFactory LoadModule(QString& error)
         const QString path = folder + "/" DL_ANALYSIS_MODULE;
         if (!QFileInfo::exists(path)) {
             if (firstError.isEmpty())
-                firstError = path + QStringLiteral(": файл не найден");
+                firstError = AnalysisMenu::tr("%1: файл не найден").arg(path);
             continue;
         }
         return LoadCharacteristicsModule(path, error);
@@ -47,7 +48,7 @@ QWidget* NewCharacteristicsWindow(const AnalysisHost& host, QWidget* owner)
         QString error;
         Factory() = LoadModule(error);
         if (Factory() == nullptr) {
-            ShowPlainMessage(QStringLiteral("Окно «Характеристики» недоступно: не удалось загрузить его модуль.\n%1")
+            ShowPlainMessage(AnalysisMenu::tr("Окно «Характеристики» недоступно: не удалось загрузить его модуль.\n%1")
                                  .arg(error));
             return nullptr;
         }
@@ -60,9 +61,9 @@ QWidget* NewCharacteristicsWindow(const AnalysisHost& host, QWidget* owner)
 AnalysisMenu::AnalysisMenu(QMainWindow* window, BenchChoiceSource bench)
     : QObject(window), window_(window)
 {
-    Menu = window->menuBar()->addMenu(QStringLiteral("Анализ"));
+    Menu = window->menuBar()->addMenu(tr("Анализ"));
     Menu->setObjectName("AnalysisMenu");
-    CharacteristicsItem = Menu->addAction(QStringLiteral("Характеристики…"));
+    CharacteristicsItem = Menu->addAction(tr("Характеристики…"));
     CharacteristicsItem->setObjectName("CharacteristicsItem");
     connect(CharacteristicsItem, &QAction::triggered, this, &AnalysisMenu::CharacteristicsItemClick);
 
@@ -81,6 +82,7 @@ void AnalysisMenu::CharacteristicsItemClick()
 {
     if (characteristicsWindow_ == nullptr) {
         host_.DecimalSeparator = LocaleDecimalSeparator();
+        host_.Spoken = ProgramLanguage();
         characteristicsWindow_ = NewCharacteristicsWindow(host_, window_);
         if (characteristicsWindow_ == nullptr)
             return;
@@ -110,7 +112,7 @@ CharacteristicsFactory LoadCharacteristicsModule(const QString& path, QString& e
         return nullptr;
     }
     if (version() != AnalysisInterfaceVersion) {
-        error = path + QStringLiteral(": модуль от другой версии программы");
+        error = AnalysisMenu::tr("%1: модуль от другой версии программы").arg(path);
         return nullptr;
     }
     auto factory = reinterpret_cast<CharacteristicsFactory>(module.resolve(CharacteristicsFactoryName));
