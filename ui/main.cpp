@@ -7,8 +7,7 @@
 #include "ui/journal/JournalMenu.h"
 #include "ui/program/LabProgram.h"
 #include "ui/support/Application.h"
-#include "translations/ProgramTranslation.h"
-#include "ui/support/QtRussianTexts.h"
+#include "ui/program/ProgramLanguage.h"
 
 #include <QPointer>
 #include <clocale>
@@ -50,7 +49,7 @@ int main(int argc, char** argv)
     if (session.Seed)
         Bench = DetectorBench(*session.Seed);
     // Russian unless English is asked for, here or in «Справка» for the starts to come.
-    Language language = LanguageAtStart(session.AskedLanguage);
+    const Language language = LanguageAtStart(session.AskedLanguage);
     // A picture saved beyond the file-size limit (ulimit -f) is a failed save
     // with its message, not the end of the program.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -76,13 +75,8 @@ int main(int argc, char** argv)
     TApplication::setApplicationName(QStringLiteral("detector-lab"));
     // Matches the installed desktop entry, so the desktop ties the window to it.
     TApplication::setDesktopFileName(QStringLiteral("org.detectorlab.DetectorLab"));
-    if (language == Language::English && !InstallEnglishTexts()) {
+    if (UseLanguage(language) != language)
         std::cerr << "detector-lab: the English texts cannot be loaded; the program speaks Russian\n";
-        language = Language::Russian;
-    }
-    if (language == Language::Russian)
-        InstallQtRussianTexts();
-    SetProgramLanguage(language);
     std::unique_ptr<LabProgram> program;
     try {
         TApplication::setWindowIcon(ApplicationIcon());

@@ -13,6 +13,19 @@ while [ "$1" != -- ]; do options+=("$1"); shift; done
 shift
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+failures=0
+report() {
+  local file=$1 what=$2 pattern=$3
+  grep -q -e "$pattern" "$file" || return 0
+  echo "$what:" >&2
+  grep -B3 -e "$pattern" "$file" | grep -v -e "$pattern" -e '^--$' -e '<message' >&2
+  failures=$((failures + 1))
+}
+# What lrelease compiles is the file as it is: an entry it marks unfinished
+# or gone is left out of the program.
+report "$ts" "entries of $ts marked unfinished (translate them)" 'type="unfinished"'
+report "$ts" "entries of $ts marked gone from the sources (build the target update-translations)" \
+  'type="vanished"\|type="obsolete"'
 cp "$ts" "$work/check.ts"
 cd "$root"
 "$lupdate" "${options[@]}" "$@" -ts "$work/check.ts" >"$work/lupdate.log" 2>&1 \
@@ -23,16 +36,9 @@ if grep -qi 'warning\|error' "$work/lupdate.log"; then
   grep -i 'warning\|error' "$work/lupdate.log" >&2
   exit 1
 fi
-failures=0
-report() {
-  local what=$1 pattern=$2
-  grep -q -e "$pattern" "$work/check.ts" || return 0
-  echo "$what:" >&2
-  grep -B3 -e "$pattern" "$work/check.ts" | grep -v -e "$pattern" -e '^--$' -e '<message' >&2
-  failures=$((failures + 1))
-}
-report "texts of the sources without a translation (translate them in $ts)" 'type="unfinished"'
-report "entries whose texts the sources no longer have (build the target update-translations)" 'type="vanished"\|type="obsolete"'
-report "empty translations" '<translation></translation>'
+report "$work/check.ts" "texts of the sources without a translation (translate them in $ts)" 'type="unfinished"'
+report "$work/check.ts" "entries whose texts the sources no longer have (build the target update-translations)" \
+  'type="vanished"\|type="obsolete"'
+report "$work/check.ts" "empty translations" '<translation></translation>'
 [ "$failures" -eq 0 ] || exit 1
 echo "every text of the sources is translated: $(grep -c '<message' "$work/check.ts") texts"
