@@ -1,8 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What the tests are built with, looked for only when BUILD_TESTING is on:
-# GoogleTest for the plain code, Qt Test for the windows.
+# GoogleTest for the plain code, Qt Test for the windows, minizip for
+# reading workbooks back.
 find_package(GTest REQUIRED)
 find_package(Qt6 REQUIRED COMPONENTS Test)
+# Unzips the .xlsx workbooks the program writes, to read their cells back.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(MINIZIP REQUIRED IMPORTED_TARGET minizip)
 include(GoogleTest)
 
 # GoogleTest executables: every test case becomes a CTest test of its own.

@@ -41,7 +41,23 @@ const Cells& ColumnNames()
     return names;
 }
 
-Cells RowCells(const JournalRow& row, char decimalSeparator)
+std::optional<RowJudgement> JudgeRow(const JournalRow& row)
+{
+    const MeasurementInputs& in = row.Inputs;
+    const MeasurementResult& out = row.Result;
+    const std::optional<Exercise> exercise = ExerciseChosenBy(in.Switches);
+    if (!exercise)
+        return std::nullopt;
+    return RowJudgement{theory::Describe(*exercise).RussianName, CountsTrials(*exercise),
+        theory::CompareWithTheory(*exercise, in.Signal1Shape, in.Signal2Shape, in.Gain, in.Threshold, out.Trials,
+            out.Counter, out.RegisterReading)};
+}
+
+namespace {
+
+// The cells of the settings and of what was published; what theory says is
+// left to the caller.
+Cells PublishedCells(const JournalRow& row, char decimalSeparator)
 {
     const MeasurementInputs& in = row.Inputs;
     const MeasurementResult& out = row.Result;
@@ -51,6 +67,7 @@ Cells RowCells(const JournalRow& row, char decimalSeparator)
     cells[column::K1] = std::to_string(in.Switches.K1Index + 1);
     cells[column::K2] = std::to_string(in.Switches.K2Index + 1);
     cells[column::K3] = std::to_string(in.Switches.K3Index + 1);
+    cells[column::Experiment] = Refusal;
     cells[column::Signal1] = std::to_string(in.Signal1Shape);
     cells[column::Signal2] = std::to_string(in.Signal2Shape);
     cells[column::Gain] = Number(in.Gain, decimalSeparator);
@@ -60,27 +77,38 @@ Cells RowCells(const JournalRow& row, char decimalSeparator)
     cells[column::Counter] = std::to_string(out.Counter);
     for (size_t c = column::Frequency; c <= column::Verdict; ++c)
         cells[c] = NoValue;
+    return cells;
+}
 
-    const std::optional<Exercise> exercise = ExerciseChosenBy(in.Switches);
-    if (!exercise) {
-        cells[column::Experiment] = Refusal;
-        return cells;
-    }
-    cells[column::Experiment] = std::string(theory::Describe(*exercise).RussianName);
-    const theory::Comparison comparison = theory::CompareWithTheory(*exercise, in.Signal1Shape, in.Signal2Shape,
-        in.Gain, in.Threshold, out.Trials, out.Counter, out.RegisterReading);
-    const bool counts = CountsTrials(*exercise);
-    // A frequency to four decimals, a reading (of about 50 K²) to three.
-    const int decimals = counts ? 4 : 3;
-    if (counts)
-        cells[column::Frequency] = Number(comparison.Observed, decimalSeparator);
-    cells[column::Low95] = Fixed(comparison.Range.Low, decimals, decimalSeparator);
-    cells[column::High95] = Fixed(comparison.Range.High, decimals, decimalSeparator);
+// Fills in what theory says, each number by `text`.
+template <typename Text>
+Cells WithJudgement(Cells cells, const RowJudgement& judged, Text text)
+{
+    const theory::Comparison& comparison = judged.Comparison;
+    cells[column::Experiment] = std::string(judged.ExperimentName);
+    if (judged.CountsTrials)
+        cells[column::Frequency] = text(comparison.Observed, column::Frequency);
+    cells[column::Low95] = text(comparison.Range.Low, column::Low95);
+    cells[column::High95] = text(comparison.Range.High, column::High95);
     if (comparison.TheoryApplies) {
-        cells[column::Theory] = Fixed(comparison.Theory, decimals, decimalSeparator);
-        cells[column::Verdict] = comparison.Consistent ? "согласуется" : "не согласуется";
+        cells[column::Theory] = text(comparison.Theory, column::Theory);
+        cells[column::Verdict] = comparison.Consistent ? theory::ConsistentWord : theory::InconsistentWord;
     }
     return cells;
+}
+
+} // namespace
+
+Cells RowCells(const JournalRow& row, char decimalSeparator)
+{
+    const std::optional<RowJudgement> judged = JudgeRow(row);
+    if (!judged)
+        return PublishedCells(row, decimalSeparator);
+    // A frequency to four decimals, a reading (of about 50 K²) to three.
+    const int decimals = judged->CountsTrials ? 4 : 3;
+    return WithJudgement(PublishedCells(row, decimalSeparator), *judged, [&](double value, size_t c) {
+        return c == column::Frequency ? Number(value, decimalSeparator) : Fixed(value, decimals, decimalSeparator);
+    });
 }
 
 std::string TimeText(const QDateTime& time)

@@ -2,11 +2,14 @@
 #pragma once
 
 #include "bench/Measurement.h"
+#include "theory/TheoryComparison.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QDateTime;
@@ -69,6 +72,15 @@ const Cells& ColumnNames();
 // shortest texts that read back as the same doubles. A refused measurement
 // has "отказ" for its exercise and "—" for what theory would say.
 Cells RowCells(const JournalRow& row, char decimalSeparator = '.');
+
+// What theory says of a row's measurement, as numbers; nothing for a
+// refused one.
+struct RowJudgement {
+    std::string_view ExperimentName; // Russian
+    bool CountsTrials = true;
+    theory::Comparison Comparison;
+};
+std::optional<RowJudgement> JudgeRow(const JournalRow& row);
 
 // "2026-03-14T09:26:53+03:00": the time with its offset from UTC.
 std::string TimeText(const QDateTime& time);

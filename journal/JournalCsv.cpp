@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JournalCsv.h"
 
+#include "JournalSheet.h"
+#include "common/sheets/SpreadsheetCsv.h"
 #include "common/text/Excerpt.h"
 #include "common/version/Version.h"
 
@@ -17,7 +19,7 @@ namespace journal {
 
 namespace {
 
-constexpr int FormatVersion = 1;
+constexpr int FormatVersion = JournalFormatVersion;
 constexpr std::string_view FormatName = "# detector-lab journal ";
 
 // A cell with a comma, a quote or a line break is quoted, its quotes doubled.
@@ -51,33 +53,6 @@ std::string FirstLine(uint32_t seed)
 std::string Quoted(std::string_view text)
 {
     return "'" + Excerpt(text) + "'";
-}
-
-// Splits one line into cells; nothing when a quoted cell is not closed.
-std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line)
-{
-    std::vector<std::string> cells(1);
-    bool quoted = false;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c != '"')
-                cells.back() += c;
-            else if (i + 1 < line.size() && line[i + 1] == '"')
-                cells.back() += line[++i];
-            else
-                quoted = false;
-        } else if (c == '"' && cells.back().empty()) {
-            quoted = true;
-        } else if (c == ',') {
-            cells.emplace_back();
-        } else {
-            cells.back() += c;
-        }
-    }
-    if (quoted)
-        return std::nullopt;
-    return cells;
 }
 
 bool IsUtf8(std::string_view text)
@@ -163,6 +138,44 @@ std::string ReadFirstLine(std::string_view line, Journal& journal)
     return {};
 }
 
+// Drops the empty cells a spreadsheet pads its lines with, down to `keep`.
+void DropPadding(std::vector<std::string>& cells, size_t keep)
+{
+    while (cells.size() > keep && cells.back().empty())
+        cells.pop_back();
+}
+
+// The numbers of «CSV для Excel» with the decimal point of the file's own form.
+void WithDecimalPoints(Cells& cells)
+{
+    for (size_t c : {column::Gain, column::Threshold, column::Reading, column::Frequency, column::Low95,
+             column::High95, column::Theory})
+        std::replace(cells[c].begin(), cells[c].end(), ',', '.');
+}
+
+// One of the facts before the headings of «CSV для Excel»: the format and
+// the seed are read, any other fact is let be.
+std::string ReadFact(const std::vector<std::string>& cells, Journal& journal, bool& seedRead)
+{
+    if (cells.size() != 2)
+        return "a line of the journal's facts holds a label and its value, not " + std::to_string(cells.size()) + " cells";
+    if (cells[0] == FormatFact) {
+        const std::optional<int> version = ParsedNumber<int>(cells[1]);
+        if (!version)
+            return "the journal's format version is not a number";
+        if (*version != FormatVersion)
+            return "journal format " + std::to_string(*version) + "; this program reads format "
+                + std::to_string(FormatVersion);
+    } else if (cells[0] == SeedFact) {
+        const std::optional<uint32_t> seed = ParsedNumber<uint32_t>(cells[1]);
+        if (!seed)
+            return "the seed is not a whole number from 0 to 4294967295";
+        journal.Seed = *seed;
+        seedRead = true;
+    }
+    return {};
+}
+
 } // namespace
 
 std::string JournalCsvHead(uint32_t seed)
@@ -189,12 +202,37 @@ JournalLines::Taken JournalLines::Refuse(std::string error)
     return Taken::Refused;
 }
 
+// A line before the first row, in «CSV для Excel»: a fact, the empty line
+// after the facts, or the headings.
+JournalLines::Taken JournalLines::TakeHead(const std::vector<std::string>& cells)
+{
+    if (part_ == Part::Facts) {
+        if (cells.size() == 1 && cells.front().empty()) { // the empty line after the facts
+            if (!seedRead_)
+                return Refuse("the journal's facts name no seed");
+            part_ = Part::Headings;
+            return Taken::Head;
+        }
+        Journal head{seed_, {}};
+        if (std::string failure = ReadFact(cells, head, seedRead_); !failure.empty())
+            return Refuse(std::move(failure));
+        seed_ = head.Seed;
+        return Taken::Head;
+    }
+    if (cells.size() != column::Count || !std::equal(cells.begin(), cells.end(), ColumnHeadings().begin()))
+        return Refuse("these are not the journal's column headings");
+    part_ = Part::Rows;
+    return Taken::Head;
+}
+
 JournalLines::Taken JournalLines::Take(std::string_view line)
 {
     ++line_;
-    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (line_ == 1 && line.starts_with(byteOrderMark))
-        line.remove_prefix(byteOrderMark.size());
+    if (line_ == 1) {
+        if (line.starts_with(sheets::ByteOrderMark))
+            line.remove_prefix(sheets::ByteOrderMark.size());
+        spreadsheet_ = line.starts_with(std::string(FormatFact) + sheets::SpreadsheetSeparator);
+    }
     if (line.ends_with('\r'))
         line.remove_suffix(1);
     if (line.size() > MaxJournalLineBytes)
@@ -202,24 +240,27 @@ JournalLines::Taken JournalLines::Take(std::string_view line)
             + " bytes, longer than any line of a journal");
     if (!IsUtf8(line))
         return Refuse("not UTF-8 text");
-    if (line_ == 1) {
+    if (!spreadsheet_ && part_ == Part::Facts) {
         Journal head;
         if (std::string failure = ReadFirstLine(line, head); !failure.empty())
             return Refuse(std::move(failure));
         seed_ = head.Seed;
+        part_ = Part::Headings;
         return Taken::Head;
     }
-    const std::optional<std::vector<std::string>> cells = SplitCsvLine(line);
+    std::optional<std::vector<std::string>> cells
+        = sheets::SplitCsvLine(line, spreadsheet_ ? sheets::SpreadsheetSeparator : ',');
     if (!cells)
         return Refuse("a quoted cell is not closed");
-    if (line_ == 2) {
-        if (cells->size() != column::Count || !std::equal(cells->begin(), cells->end(), ColumnHeadings().begin()))
-            return Refuse("these are not the journal's column headings");
-        return Taken::Head;
-    }
+    if (spreadsheet_)
+        DropPadding(*cells, part_ == Part::Facts ? size_t{1} : size_t{column::Count});
+    if (part_ != Part::Rows)
+        return TakeHead(*cells);
     if (cells->size() != column::Count)
         return Refuse(std::to_string(cells->size()) + " cells; a journal's row has " + std::to_string(column::Count));
     std::move(cells->begin(), cells->end(), cells_.begin());
+    if (spreadsheet_)
+        WithDecimalPoints(cells_);
     row_ = JournalRow();
     if (std::string failure = ReadRow(cells_, row_); !failure.empty())
         return Refuse(std::move(failure));
@@ -235,14 +276,14 @@ ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
         return read;
     };
     const size_t wholeSize = text.size();
-    if (text.empty() || text == "\xEF\xBB\xBF")
+    if (text.empty() || text == sheets::ByteOrderMark)
         return refuse(1, "the file is empty");
 
     JournalLines lines;
     while (!text.empty()) {
         const size_t end = text.find('\n');
         if (end == std::string_view::npos) {
-            if (lines.Line() < 2)
+            if (!lines.HeadTaken())
                 return refuse(lines.Line() + 1, "the line has no line break: the file is cut short");
             // The row the program was appending when it ended.
             read.TornLine = lines.Line() + 1;
@@ -254,6 +295,7 @@ ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
         switch (lines.Take(line)) {
         case JournalLines::Taken::Head:
             read.Content.Seed = lines.Seed();
+            read.SpreadsheetForm = lines.Spreadsheet();
             continue;
         case JournalLines::Taken::Refused:
             return refuse(lines.Line(), lines.Error());
@@ -266,7 +308,7 @@ ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
             continue;
         }
     }
-    if (lines.Line() < 2)
+    if (!lines.HeadTaken())
         return refuse(lines.Line() + 1, "the file ends before the column headings");
     return read;
 }

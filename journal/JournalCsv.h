@@ -22,6 +22,8 @@ std::string JournalCsvText(const Journal& journal);
 std::string JournalCsvHead(uint32_t seed);
 std::string JournalCsvLine(const JournalRow& row);
 
+inline constexpr int JournalFormatVersion = 1;
+
 // Longer than any line the program writes (some 250 bytes): a longer line
 // is refused before it is taken apart, so that no cell, however long, is
 // ever copied.
@@ -42,11 +44,14 @@ struct ReadJournal {
     // The bytes up to the end of the last whole line: the file as it was
     // before the torn row.
     size_t CompleteBytes = 0;
+    // Saved as «CSV для Excel», not the file the program keeps.
+    bool SpreadsheetForm = false;
 };
 
 // Reads a journal line by line, as its file comes: the first line (the
-// format and the seed), the column headings, then one row a line. What it
-// refuses, naming the line, is as ReadJournalCsv says.
+// format and the seed) or, in «CSV для Excel», the facts and an empty line;
+// the column headings; then one row a line. What it refuses, naming the
+// line, is as ReadJournalCsv says.
 class JournalLines {
 public:
     enum class Taken { Head, Row, Refused };
@@ -55,8 +60,12 @@ public:
     // the break is dropped; a byte-order mark before the first line too).
     Taken Take(std::string_view line);
 
-    // The journal's seed, once the first line is taken.
+    // The journal's seed, once its head is taken.
     uint32_t Seed() const { return seed_; }
+    // Whether the head (the lines before the first row) has been taken.
+    bool HeadTaken() const { return part_ == Part::Rows; }
+    // Whether the journal is in the «CSV для Excel» form.
+    bool Spreadsheet() const { return spreadsheet_; }
     // The row of the line taken last, as read and as its file has its cells.
     const JournalRow& Row() const { return row_; }
     const Cells& FileCells() const { return cells_; }
@@ -65,8 +74,14 @@ public:
     const std::string& Error() const { return error_; }
 
 private:
-    Taken Refuse(std::string error);
+    enum class Part { Facts, Headings, Rows };
 
+    Taken Refuse(std::string error);
+    Taken TakeHead(const std::vector<std::string>& cells);
+
+    Part part_ = Part::Facts;
+    bool spreadsheet_ = false;
+    bool seedRead_ = false;
     uint32_t seed_ = 0;
     JournalRow row_;
     Cells cells_;
@@ -74,14 +89,18 @@ private:
     std::string error_;
 };
 
-// Reads a journal's text. Refuses, naming the line, anything the program
-// does not write: another first line, other headings, a row with more or
-// fewer cells, a cell that is no number where a number stands, a position or
-// shape out of its range, text that is not UTF-8, a file cut short before
-// its first row, a line longer than MaxJournalLineBytes, more than
-// `maxRows` rows. A last row cut short (no line break) is dropped and named
-// in TornLine. K, H and the reading may read "nan" or "inf": such a row is
-// refused by the replay.
+// Reads a journal's text, in the file's own form or as «CSV для Excel»
+// (JournalSheet.h: the facts first, then ';' between cells and decimal
+// commas), with or without a byte-order mark, with LF or CR LF line ends. The
+// second form's numbers are taken with decimal points, and the empty cells a
+// spreadsheet pads its lines with are let be. Refuses, naming the line,
+// anything the program does not write: another first line, other headings,
+// a row with more or fewer cells, a cell that is no number where a number
+// stands, a position or shape out of its range, text that is not UTF-8, a
+// file cut short before its first row, a line longer than
+// MaxJournalLineBytes, more than `maxRows` rows. A last row cut short (no
+// line break) is dropped and named in TornLine. K, H and the reading may
+// read "nan" or "inf": such a row is refused by the replay.
 ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows = SIZE_MAX);
 
 } // namespace journal

@@ -17,13 +17,18 @@ struct RowCheck {
     size_t Line = 0;         // the row's line in the file
     bool Reproduces = false;
     std::string Difference;  // what the bench gives instead; empty when it reproduces
+    // The row differs only where its numbers are the bench's rounded, as a
+    // spreadsheet saves them (Difference says where).
+    bool Rounded = false;
 };
 
 // Replays a journal on a bench of its own, built with the journal's seed:
 // every row in the file's order, refused ones too, with its settings. A row
 // reproduces when it stands at its number's place, the bench publishes its
 // reading (to the bit), trials and counter, and the exercise, frequency,
-// interval, theory and verdict read as the bench's result gives them. A row
+// interval, theory and verdict read as the bench's result gives them (in
+// the file's own form, at full precision or with trailing zeros dropped). A
+// row
 // whose K or H is not finite (the fields refuse such values) does not
 // reproduce, and is not run. Once `stop` is non-zero the replay ends after
 // the row in hand, with the checks of the rows replayed.

@@ -3,9 +3,11 @@
 
 #include "JournalCsv.h"
 #include "JournalReplay.h"
+#include "RoundedResave.h"
 #include "bench/DetectorBench.h"
 #include "common/text/Excerpt.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -154,7 +156,6 @@ Verification VerifyJournalFile(const std::string& path, const std::atomic<int>* 
     const std::optional<size_t> breaks = LineBreaks(file.Number);
     if (!breaks)
         return Unreadable(path, std::strerror(errno));
-    const size_t rows = *breaks > 2 ? *breaks - 2 : 0;
 
     FileLines source(file.Number);
     JournalLines lines;
@@ -163,38 +164,48 @@ Verification VerifyJournalFile(const std::string& path, const std::atomic<int>* 
     size_t replayed = 0;
     size_t reproduced = 0;
     std::vector<std::string> differing;
+    // The first row a spreadsheet only rounded, and the first that differs
+    // otherwise: enough to tell a rounded re-save.
+    std::vector<RowCheck> notable;
     std::string_view line;
     while (source.Next(line)) {
         switch (lines.Take(line)) {
         case JournalLines::Taken::Refused:
             return NoJournal(path, lines.Line(), lines.Error());
         case JournalLines::Taken::Head:
-            if (lines.Line() == 1)
+            if (lines.HeadTaken())
                 bench.emplace(lines.Seed());
             continue;
         case JournalLines::Taken::Row:
             break;
         }
+        // The rows: those replayed, this one and one a line after it.
         if (stop != nullptr && stop->load() != 0)
-            return Interrupted(stop->load(), replayed, rows);
+            return Interrupted(stop->load(), replayed, replayed + 1 + (*breaks - lines.Line()));
         const RowCheck check = ReplayRow(lines.Row(), lines.FileCells(), static_cast<int64_t>(replayed) + 1,
             lines.Line(), *bench);
         ++replayed;
         reproduced += check.Reproduces ? 1 : 0;
         if (!check.Reproduces)
             differing.push_back(Excerpt(lines.FileCells()[column::Number], 12));
+        const auto sameKind = [&](const RowCheck& kept) { return kept.Rounded == check.Rounded; };
+        if (!check.Reproduces && std::none_of(notable.begin(), notable.end(), sameKind))
+            notable.push_back(check);
         report += "row " + lines.FileCells()[column::Number] + " (line " + std::to_string(check.Line)
             + "): " + (check.Reproduces ? "reproduces" : "differs: " + check.Difference) + '\n';
     }
     if (!source.Error().empty())
         return Unreadable(path, source.Error());
-    if (lines.Line() < 2)
+    if (!lines.HeadTaken())
         return NoJournal(path, lines.Line() + 1,
             lines.Line() == 0 && source.Tail().empty() ? "the file is empty"
             : source.Tail().empty()                    ? "the file ends before the column headings"
                                                        : "the line has no line break: the file is cut short");
     if (stop != nullptr && stop->load() != 0)
-        return Interrupted(stop->load(), replayed, rows);
+        return Interrupted(stop->load(), replayed, replayed);
+
+    if (const std::optional<std::string> rounded = RoundedResaveError(notable))
+        return Refused(path + ": " + *rounded, *rounded);
 
     Verification verification;
     verification.Seed = lines.Seed();

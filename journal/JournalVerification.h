@@ -11,7 +11,8 @@ namespace journal {
 
 // What verifying a journal file gives: the report, or one line saying why
 // nothing could be verified, and the exit status: 0 every row reproduces,
-// 1 a row does not, 2 a file that is not a journal, 128 + the signal's
+// 1 a row does not, 2 a file that is not a journal or whose numbers a
+// spreadsheet rounded when it saved it again, 128 + the signal's
 // number when interrupted. The texts are English, as detector-lab-sweep
 // speaks.
 struct Verification {

@@ -89,6 +89,11 @@ QString KeptJournal::ContinueSession(const QString& path, DetectorBench& bench)
         return QStringLiteral("Файл %1 не является журналом измерений программы (строка %2).")
             .arg(shown)
             .arg(read.ErrorLine);
+    // Lines in the program's own form would break a spreadsheet's copy.
+    if (read.SpreadsheetForm)
+        return QStringLiteral("Сеанс продолжается только в файле журнала, который программа хранит сама "
+                              "(journal-*.csv в папке %1), а файл %2 сохранён как «CSV для Excel».")
+            .arg(QDir::toNativeSeparators(Folder()), shown);
     DetectorBench replayed(read.Content.Seed);
     for (const journal::RowCheck& check :
          journal::ReplayJournal(read, replayed, journal::ReplayEnd::AtTheFirstDifference))

@@ -5,6 +5,7 @@
 #include "WilsonInterval.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace theory {
 
@@ -26,6 +27,10 @@ struct Comparison {
     bool TheoryApplies = true;
     bool Consistent = false;
 };
+
+// The verdict in the words every window and table says it.
+inline constexpr std::string_view ConsistentWord = "согласуется";
+inline constexpr std::string_view InconsistentWord = "не согласуется";
 
 // `trials` and `counter` are what the bench published, summed over its runs;
 // for the noise-power exercise `trials` counts the runs and `reading` is the

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/DetectorBench.h"
+#include "common/sheets/SpreadsheetCsv.h"
 #include "journal/JournalCsv.h"
+#include "journal/JournalSheet.h"
 #include "journal/JournalVerification.h"
 #include "journal/KeptJournal.h"
 #include "tools/testsupport/TestFolder.h"
@@ -122,8 +124,9 @@ TEST_F(KeptJournalTest, ASessionTakenOnGoesOnAsOne)
 }
 
 // A row changed in the file stops the continuation: nothing of the
-// session, the bench or the file changes; a file that is no journal, or a
-// FIFO, is refused the same way.
+// session, the bench or the file changes; a file that is no journal, a
+// journal saved as «CSV для Excel» (which lines of the program's own form
+// would break), or a FIFO, is refused the same way.
 TEST_F(KeptJournalTest, WhatDoesNotReproduceIsNotTakenOn)
 {
     // The second row, a refused measurement, with a counter of 5 in place of 0.
@@ -131,8 +134,9 @@ TEST_F(KeptJournalTest, WhatDoesNotReproduceIsNotTakenOn)
     std::ofstream(File("tampered.csv"), std::ios::binary) << text.substr(0, text.find("\n2,") + 1)
         << "2,2026-03-14T09:26:53+03:00,1,1,2,отказ,1,2,1,0,0,5,5,—,—,—,—,—\n";
     std::ofstream(File("no-journal.csv"), std::ios::binary) << "a,b\n";
+    std::ofstream(File("for-excel.csv"), std::ios::binary) << sheets::SpreadsheetCsvText(journal::JournalBook(Session()));
     ASSERT_EQ(::mkfifo(File("fifo.csv").c_str(), 0600), 0);
-    for (const char* name : {"tampered.csv", "no-journal.csv", "fifo.csv"}) {
+    for (const char* name : {"tampered.csv", "no-journal.csv", "for-excel.csv", "fifo.csv"}) {
         DetectorBench bench(1u);
         KeptJournal journal(1u);
         const std::string before = Read(name == std::string("fifo.csv") ? "no-journal.csv" : name);
@@ -142,6 +146,9 @@ TEST_F(KeptJournalTest, WhatDoesNotReproduceIsNotTakenOn)
         EXPECT_EQ(journal.Content().Seed, 1u);
         EXPECT_TRUE(journal.Content().Rows.empty());
         EXPECT_TRUE(journal.KeptPath().isEmpty());
+        if (name == std::string("for-excel.csv")) {
+            EXPECT_TRUE(message.contains(QStringLiteral("сохранён как «CSV для Excel»"))) << message.toStdString();
+        }
         if (name == std::string("tampered.csv")) {
             EXPECT_TRUE(message.contains(QStringLiteral("строка 4 журнала не воспроизводится"))) << message.toStdString();
             EXPECT_EQ(Read(name), before);

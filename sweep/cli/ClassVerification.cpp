@@ -2,7 +2,9 @@
 #include "ClassVerification.h"
 
 #include "common/files/WholeFile.h"
+#include "common/sheets/XlsxWorkbook.h"
 #include "common/text/Excerpt.h"
+#include "common/version/Version.h"
 #include "journal/ClassList.h"
 #include "journal/JournalFile.h"
 
@@ -77,6 +79,34 @@ std::string CsvCell(const std::string& text)
     for (char c : text)
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + '"';
+}
+
+// The summary for the instructor's spreadsheet: Russian headings, numbers as
+// numbers.
+sheets::Book ClassBook(const std::vector<Checked>& journals)
+{
+    sheets::Book book;
+    book.Sheet.Name = "Группа";
+    book.Sheet.Headings = {"файл", "начальное число", "назначенное число", "строк", "воспроизводятся", "итог",
+        "подробности"};
+    for (const Checked& checked : journals) {
+        const journal::Verification& found = checked.Found;
+        const bool read = found.Error.empty();
+        const auto whole = [&](bool known, int64_t value) { return known ? sheets::Cell::OfWhole(value) : sheets::Cell(); };
+        const std::string result = checked.Result();
+        book.Sheet.Rows.push_back({sheets::Cell::OfText(checked.Path), whole(read, found.Seed),
+            whole(checked.Assigned != nullptr, checked.Assigned ? checked.Assigned->Seed : 0),
+            whole(read, static_cast<int64_t>(found.Rows)),
+            whole(read, static_cast<int64_t>(found.Rows - found.DifferingRows.size())),
+            sheets::Cell::OfText(result == "reproduces" ? "воспроизводится"
+                    : result == "differs"               ? "строки не воспроизводятся"
+                    : result == "another seed"          ? "не то начальное число"
+                                                        : "не журнал"),
+            sheets::Cell::OfText(read ? (found.DifferingRows.empty() ? "" : "строки " + Listed(found.DifferingRows))
+                                      : found.Problem)});
+    }
+    book.Facts = {{"проверено программой", sheets::Cell::OfText(std::string("detector-lab-sweep ") + DetectorLabVersion)}};
+    return book;
 }
 
 std::string CsvText(const std::vector<Checked>& journals)
@@ -197,10 +227,19 @@ int VerifyClass(const VerifyRequest& request, std::ostream& out, std::ostream& e
     const std::string summary = Summary(journals, *list);
 
     std::string fileFailure;
-    if (!request.CsvFile.empty() && request.CsvFile != "-") {
-        OutputFiles file;
-        file.Add(QFile::decodeName(QByteArray::fromStdString(request.CsvFile)), QByteArray::fromStdString(CsvText(journals)));
-        fileFailure = file.Write(stop);
+    OutputFiles files;
+    if (!request.CsvFile.empty() && request.CsvFile != "-")
+        files.Add(QFile::decodeName(QByteArray::fromStdString(request.CsvFile)), QByteArray::fromStdString(CsvText(journals)));
+    if (!request.XlsxFile.empty()) {
+        const sheets::XlsxBytes workbook = sheets::XlsxWorkbook(ClassBook(journals));
+        if (!workbook.Error.empty()) {
+            err << ProgramName << ": " << Excerpt(request.XlsxFile, 200) << ": " << workbook.Error << '\n';
+            return 1;
+        }
+        files.Add(QFile::decodeName(QByteArray::fromStdString(request.XlsxFile)), QByteArray::fromStdString(workbook.Bytes));
+    }
+    {
+        fileFailure = files.Write(stop);
         // A wait for a reader (the summary's file a FIFO) ended by a signal.
         if (!fileFailure.empty() && stop != nullptr && stop->load() != 0) {
             err << ProgramName << ": interrupted; " << journals.size() << " of " << paths->size()

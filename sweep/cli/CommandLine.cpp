@@ -158,6 +158,14 @@ std::string ReadPlot(std::string_view text, SweepSettings& settings)
     return CheckOutputFile(settings.PlotPath);
 }
 
+std::string ReadXlsx(std::string_view text, SweepSettings& settings)
+{
+    settings.XlsxPath = std::string(text);
+    if (LowerCase(std::filesystem::path(settings.XlsxPath).extension().string()) != ".xlsx")
+        return "the workbook " + Quoted(text) + " must be named .xlsx";
+    return CheckOutputFile(settings.XlsxPath);
+}
+
 using Reader = std::function<std::string(std::string_view, SweepSettings&)>;
 
 const std::map<std::string, Reader, std::less<>>& Readers()
@@ -173,6 +181,7 @@ const std::map<std::string, Reader, std::less<>>& Readers()
         {"--threads", ReadThreads},
         {"--csv", ReadCsv},
         {"--plot", ReadPlot},
+        {"--xlsx", ReadXlsx},
     };
     return readers;
 }
@@ -183,12 +192,18 @@ std::string CheckTogether(const SweepSettings& settings)
     const size_t points = PointsOf(settings);
     if (points > MaxPoints)
         return "the sweep has " + std::to_string(points) + " points, more than " + std::to_string(MaxPoints);
-    if (!settings.CsvPath.empty() && settings.CsvPath != "-" && !settings.PlotPath.empty()) {
-        std::error_code error;
-        if (std::filesystem::weakly_canonical(settings.CsvPath, error)
-            == std::filesystem::weakly_canonical(settings.PlotPath, error))
-            return "--csv and --plot name the same file";
-    }
+    const std::vector<std::pair<const char*, std::string>> outputs{
+        {"--csv", settings.CsvPath == "-" ? std::string() : settings.CsvPath}, {"--plot", settings.PlotPath},
+        {"--xlsx", settings.XlsxPath}};
+    for (size_t a = 0; a < outputs.size(); ++a)
+        for (size_t b = a + 1; b < outputs.size(); ++b) {
+            if (outputs[a].second.empty() || outputs[b].second.empty())
+                continue;
+            std::error_code error;
+            if (std::filesystem::weakly_canonical(outputs[a].second, error)
+                == std::filesystem::weakly_canonical(outputs[b].second, error))
+                return std::string(outputs[a].first) + " and " + outputs[b].first + " name the same file";
+        }
     if (!settings.PlotPath.empty()) {
         const bool readings = std::any_of(settings.Experiments.begin(), settings.Experiments.end(),
             [](Experiment e) { return !CountsTrials(e); });

@@ -5,9 +5,11 @@
 #include "Progress.h"
 #include "VerifyCommand.h"
 #include "common/files/WholeFile.h"
+#include "common/sheets/XlsxWorkbook.h"
 #include "sweep/lib/Sweep.h"
 #include "sweep/lib/SweepPlot.h"
 #include "sweep/lib/SweepReport.h"
+#include "sweepsheet/SweepSheet.h"
 
 #include <QApplication>
 #include <QFile>
@@ -118,6 +120,15 @@ int RunSweepCommand(const std::vector<std::string>& arguments, std::ostream& out
     if (!settings.CsvPath.empty() && settings.CsvPath != "-")
         files.Add(QFile::decodeName(QByteArray::fromStdString(settings.CsvPath)),
             QByteArray::fromStdString(CsvText(settings, seed, results)));
+    if (!settings.XlsxPath.empty()) {
+        sheets::XlsxBytes workbook = sheets::XlsxWorkbook(SweepBook(settings, seed, results));
+        if (!workbook.Error.empty()) {
+            err << ProgramName << ": " << settings.XlsxPath << ": " << workbook.Error << '\n';
+            return 1;
+        }
+        files.Add(QFile::decodeName(QByteArray::fromStdString(settings.XlsxPath)),
+            QByteArray::fromStdString(std::move(workbook.Bytes)));
+    }
     if (!settings.PlotPath.empty()) {
         const QString path = QFile::decodeName(QByteArray::fromStdString(settings.PlotPath));
         const std::unique_ptr<QApplication> application = EnsureApplication();

@@ -70,7 +70,7 @@ bool AsksToVerify(const std::vector<std::string>& arguments)
 
 bool VerifyRequest::OneJournal() const
 {
-    return Paths.size() == 1 && SeedsFile.empty() && CsvFile.empty() && !IsFolder(Paths[0]);
+    return Paths.size() == 1 && SeedsFile.empty() && CsvFile.empty() && XlsxFile.empty() && !IsFolder(Paths[0]);
 }
 
 VerifyRequest ReadVerifyRequest(const std::vector<std::string>& arguments)
@@ -90,11 +90,14 @@ VerifyRequest ReadVerifyRequest(const std::vector<std::string>& arguments)
         } else if (TakeValue(arguments, i, "--csv", value, request.Error)) {
             request.CsvFile = value;
             paths = false;
+        } else if (TakeValue(arguments, i, "--xlsx", value, request.Error)) {
+            request.XlsxFile = value;
+            paths = false;
         } else if (paths && !argument.starts_with("--")) {
             request.Paths.push_back(argument);
         } else {
-            request.Error = "--verify takes journal files or folders, with --seeds FILE and --csv FILE, and no "
-                            "other option: not '" + Excerpt(argument) + "' (see --help)";
+            request.Error = "--verify takes journal files or folders, with --seeds FILE, --csv FILE and --xlsx FILE, "
+                            "and no other option: not '" + Excerpt(argument) + "' (see --help)";
         }
     }
     if (request.Error.empty() && request.Paths.empty())
@@ -105,6 +108,9 @@ VerifyRequest ReadVerifyRequest(const std::vector<std::string>& arguments)
     std::vector<std::string> names = request.Paths;
     names.push_back(request.SeedsFile);
     names.push_back(request.CsvFile);
+    names.push_back(request.XlsxFile);
+    if (request.Error.empty() && !request.XlsxFile.empty() && request.XlsxFile == request.CsvFile)
+        request.Error = "--csv and --xlsx name the same file '" + Excerpt(request.XlsxFile, 200) + "'";
     for (const std::string& name : names)
         if (std::string failure = NonUtf8NameError(name); request.Error.empty() && !failure.empty())
             request.Error = "--verify: " + failure;

@@ -19,10 +19,12 @@ struct VerifyRequest {
     std::vector<std::string> Paths;
     std::string SeedsFile;
     std::string CsvFile;
+    std::string XlsxFile;
     // Why the command line asks for nothing that can be done; empty when it can.
     std::string Error;
 
     // One journal file and nothing else: its report row by row.
+    // (--seeds, --csv or --xlsx make a class of one.)
     bool OneJournal() const;
 };
 
@@ -34,7 +36,7 @@ journal::Verification VerifyJournal(const std::vector<std::string>& arguments, c
 
 // The whole --verify command: for one journal its report row by row; for
 // several files, folders of journals, or with a class list (--seeds) or a
-// summary file (--csv), one line a journal and a summary. Prints to `out`,
+// summary file (--csv, --xlsx), one line a journal and a summary. Prints to `out`,
 // says what went wrong on `err`, and returns the exit status: 0 every
 // journal reproduces (and has its assigned seed), 1 one does not, 2 a bad
 // command line or what is no journal given alone, 128 + the signal's number

@@ -2,6 +2,7 @@
 #include "SweepPlot.h"
 
 #include "AxisScale.h"
+#include "common/text/NumberText.h"
 #include "theory/Theory.h"
 
 #include <QBuffer>
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QSvgGenerator>
@@ -53,9 +55,35 @@ QString Text(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A number as the legends show it, with a decimal comma.
 QString Number(double value)
 {
-    return QString::number(value, 'g', 6);
+    return QString::fromStdString(WithDecimalComma(GeneralText(value, 6)));
+}
+
+// Theory is drawn dashed in a light tone of a curve's colour, measurement as
+// dots and bars in a dark one: told apart in colour and in greyscale print.
+QColor TheoryColour(const QColor& colour)
+{
+    return colour.lighter(140);
+}
+
+QColor MeasuredColour(const QColor& colour)
+{
+    return colour.darker(180);
+}
+
+QPen TheoryPen(const QColor& colour, double width)
+{
+    return QPen(TheoryColour(colour), width, Qt::DashLine, Qt::FlatCap);
+}
+
+// The chart's numbers as the tables read them: a decimal comma, no group separator.
+QLocale ChartLocale()
+{
+    QLocale russian(QLocale::Russian, QLocale::Russia);
+    russian.setNumberOptions(QLocale::OmitGroupSeparator);
+    return russian;
 }
 
 QFont ChartFont(int pixels, bool bold = false)
@@ -137,6 +165,9 @@ public:
         for (const PointResult& r : results)
             byCurve_[{r.Point.Kind, r.Point.Gain}].push_back(&r);
         chart_.setBackgroundBrush(Qt::white);
+        chart_.setLocale(ChartLocale());
+        chart_.setLocalizeNumbers(true);
+        chart_.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
         chart_.setTitleFont(ChartFont(16, true));
         chart_.legend()->setFont(ChartFont(12));
         chart_.legend()->setAlignment(Qt::AlignBottom);
@@ -227,16 +258,16 @@ public:
         }
         auto* chance = new QLineSeries;
         chance->append({{0.0, 0.0}, {1.0, 1.0}});
-        chance->setPen(QPen(QColor(0xa0, 0xa0, 0xa0), 1.0, Qt::DashLine));
+        chance->setPen(QPen(QColor(0xa0, 0xa0, 0xa0), 1.0, Qt::DotLine));
         AddUnlisted(chance);
         SetAxes(Text(theory::Describe(across).RussianAxis), Text(theory::Describe(along).RussianAxis), {0.0, 1.0}, {0.0, 1.0});
     }
 
     void SetTitle(const QString& title) { chart_.setTitle(title); }
 
-    // Names the first curves in the legend, lays the chart out at its full
-    // size and draws the curves on it.
-    std::vector<PlotMark> LayOut()
+    // Names the first curves in the legend, and hands the curves over to be
+    // drawn on the chart once it is laid out.
+    std::vector<PlotCurve> FinishLegend()
     {
         for (size_t i = 0; i < curves_.size() && i < ListedCurves; ++i)
             AddToLegend(curves_[i]);
@@ -246,48 +277,7 @@ public:
             more->setColor(Qt::transparent); // a name without a marker
             Attach(more);
         }
-        chart_.setGeometry(0, 0, PlotWidth, PlotHeight);
-        chart_.layout()->activate();
-        // Values beyond the axes (a threshold of 1e308) are cut off at the plot's edge.
-        auto* plotArea = new QGraphicsRectItem(chart_.plotArea(), &chart_);
-        plotArea->setPen(Qt::NoPen);
-        plotArea->setFlag(QGraphicsItem::ItemClipsChildrenToShape);
-        plotArea->setZValue(1.0);
-        struct Items {
-            LinesItem* Theory;
-            LinesItem* Bars;
-            QPainterPath Markers;
-        };
-        std::map<QRgb, Items> byColour;
-        std::vector<PlotMark> marks;
-        for (const PlotCurve& curve : curves_) {
-            auto [at, added] = byColour.try_emplace(curve.Colour.rgb());
-            Items& items = at->second;
-            if (added) {
-                items.Theory = new LinesItem(QPen(curve.Colour, curves_.size() < ThinTheoryFrom ? 2.0 : 1.0), 1.0, plotArea);
-                items.Bars = new LinesItem(QPen(curve.Colour, 1.2), 2.0, plotArea);
-                items.Markers.setFillRule(Qt::WindingFill); // markers that overlap stay filled
-            }
-            QPolygonF theory;
-            for (const QPointF& point : curve.Theory)
-                theory.append(chart_.mapToPosition(point));
-            items.Theory->Lines.push_back(std::move(theory));
-            for (const QLineF& bar : curve.Bars)
-                items.Bars->Lines.push_back({chart_.mapToPosition(bar.p1()), chart_.mapToPosition(bar.p2())});
-            for (qsizetype i = 0; i < curve.Measured.size(); ++i) {
-                const QPointF centre = chart_.mapToPosition(curve.Measured[i]);
-                items.Markers.addEllipse(centre, MarkerRadius, MarkerRadius);
-                marks.push_back(curve.Marks[static_cast<size_t>(i)]);
-                marks.back().At = centre;
-            }
-        }
-        for (const auto& [rgb, items] : byColour) {
-            auto* markers = new QGraphicsPathItem(items.Markers, plotArea);
-            markers->setPen(QPen(QColor(rgb).darker(140), 1.0));
-            markers->setBrush(QColor(rgb));
-            markers->setZValue(3.0);
-        }
-        return marks;
+        return std::move(curves_);
     }
 
 private:
@@ -323,14 +313,14 @@ private:
     {
         auto* line = new QLineSeries;
         line->setName("теория: " + curve.Name);
-        line->setPen(QPen(curve.Colour, 2.0));
+        line->setPen(TheoryPen(curve.Colour, 2.0));
         Attach(line);
         auto* measured = new QScatterSeries;
         measured->setName("измерение: " + curve.Name);
         measured->setMarkerShape(QScatterSeries::MarkerShapeCircle);
         measured->setMarkerSize(2.0 * MarkerRadius);
-        measured->setColor(curve.Colour);
-        measured->setBorderColor(curve.Colour.darker(140));
+        measured->setColor(MeasuredColour(curve.Colour));
+        measured->setBorderColor(MeasuredColour(curve.Colour).darker(140));
         Attach(measured);
     }
 
@@ -388,6 +378,54 @@ private:
     std::vector<PlotCurve> curves_;
 };
 
+// Draws the curves on the chart as it is laid out now, clipped to its plot
+// area, in an item of their own (replaced at each layout); returns the
+// places of the measured points.
+std::vector<PlotMark> DrawCurves(QChart& chart, const std::vector<PlotCurve>& curves, QGraphicsRectItem*& overlay)
+{
+    delete overlay;
+    // Values beyond the axes (a threshold of 1e308) are cut off at the plot's edge.
+    overlay = new QGraphicsRectItem(chart.plotArea(), &chart);
+    overlay->setPen(Qt::NoPen);
+    overlay->setFlag(QGraphicsItem::ItemClipsChildrenToShape);
+    overlay->setZValue(1.0);
+    struct Items {
+        LinesItem* Theory;
+        LinesItem* Bars;
+        QPainterPath Markers;
+    };
+    std::map<QRgb, Items> byColour;
+    std::vector<PlotMark> marks;
+    for (const PlotCurve& curve : curves) {
+        auto [at, added] = byColour.try_emplace(curve.Colour.rgb());
+        Items& items = at->second;
+        if (added) {
+            items.Theory = new LinesItem(TheoryPen(curve.Colour, curves.size() < ThinTheoryFrom ? 2.0 : 1.0), 1.0, overlay);
+            items.Bars = new LinesItem(QPen(MeasuredColour(curve.Colour), 1.2), 2.0, overlay);
+            items.Markers.setFillRule(Qt::WindingFill); // markers that overlap stay filled
+        }
+        QPolygonF theory;
+        for (const QPointF& point : curve.Theory)
+            theory.append(chart.mapToPosition(point));
+        items.Theory->Lines.push_back(std::move(theory));
+        for (const QLineF& bar : curve.Bars)
+            items.Bars->Lines.push_back({chart.mapToPosition(bar.p1()), chart.mapToPosition(bar.p2())});
+        for (qsizetype i = 0; i < curve.Measured.size(); ++i) {
+            const QPointF centre = chart.mapToPosition(curve.Measured[i]);
+            items.Markers.addEllipse(centre, MarkerRadius, MarkerRadius);
+            marks.push_back(curve.Marks[static_cast<size_t>(i)]);
+            marks.back().At = centre;
+        }
+    }
+    for (const auto& [rgb, items] : byColour) {
+        auto* markers = new QGraphicsPathItem(items.Markers, overlay);
+        markers->setPen(QPen(MeasuredColour(QColor(rgb)).darker(140), 1.0));
+        markers->setBrush(MeasuredColour(QColor(rgb)));
+        markers->setZValue(3.0);
+    }
+    return marks;
+}
+
 std::optional<std::pair<Experiment, Experiment>> CharacteristicPair(const SweepSettings& settings)
 {
     if (settings.Experiments.size() != 2 || settings.Thresholds.size() < 2)
@@ -408,7 +446,7 @@ QString Subtitle(const SweepSettings& settings, uint32_t baseSeed)
     return QString("сигнал 1 — форма %1, сигнал 2 — форма %2; %3 в точке: %4; начальное число %5")
         .arg(settings.Signal1)
         .arg(settings.Signal2)
-        .arg(readings ? "замеров" : "испытаний")
+        .arg(readings ? "замеров" : "опытов")
         .arg(readings ? settings.Trials / TrialCount : settings.Trials)
         .arg(baseSeed);
 }
@@ -440,12 +478,19 @@ PlotKind ChoosePlot(const SweepSettings& settings)
     return PlotKind::AgainstGain;
 }
 
+struct Plot::Drawing {
+    QChart* Chart = nullptr; // the scene owns it
+    std::vector<PlotCurve> Curves;
+    QGraphicsRectItem* Curved = nullptr; // the curves at the present layout; the chart owns it
+    QSizeF Size;
+};
+
 Plot::Plot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results)
-    : scene_(std::make_unique<QGraphicsScene>())
+    : scene_(std::make_unique<QGraphicsScene>()), drawing_(std::make_unique<Drawing>())
 {
-    auto* chart = new QChart;
-    scene_->addItem(chart); // the scene owns the chart
-    PlotBuilder builder(settings, results, chart);
+    drawing_->Chart = new QChart;
+    scene_->addItem(drawing_->Chart); // the scene owns the chart
+    PlotBuilder builder(settings, results, drawing_->Chart);
     const PlotKind kind = ChoosePlot(settings);
     switch (kind) {
     case PlotKind::Characteristic: {
@@ -460,36 +505,64 @@ Plot::Plot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<P
         builder.DrawAgainstGain();
         break;
     }
-    builder.SetTitle(Title(settings, kind) + "<br><small>" + Subtitle(settings, baseSeed) + "</small>");
-    marks_ = builder.LayOut();
-    scene_->setSceneRect(0, 0, PlotWidth, PlotHeight);
+    builder.SetTitle(Title(settings, kind) + "<br><span style=\"font-size:13px; font-weight:normal\">"
+        + Subtitle(settings, baseSeed) + "</span>");
+    drawing_->Curves = builder.FinishLegend();
+    LayOut(QSizeF(PlotWidth, PlotHeight));
 }
 
 Plot::~Plot() = default;
 
-QByteArray Plot::Encode(bool svg)
+void Plot::LayOut(QSizeF size)
 {
-    const QRectF area(0, 0, PlotWidth, PlotHeight);
+    size = size.expandedTo(QSizeF(MinPlotWidth, MinPlotHeight));
+    QChart& chart = *drawing_->Chart;
+    chart.setGeometry(0, 0, size.width(), size.height());
+    chart.layout()->activate();
+    marks_ = DrawCurves(chart, drawing_->Curves, drawing_->Curved);
+    scene_->setSceneRect(0, 0, size.width(), size.height());
+    drawing_->Size = size;
+}
+
+QSizeF Plot::Size() const
+{
+    return drawing_->Size;
+}
+
+void Plot::Render(QPainter& painter, const QRectF& target)
+{
+    const QSizeF shown = drawing_->Size;
+    if (target.size() != shown)
+        LayOut(target.size());
+    const QRectF area(QPointF(0, 0), target.size());
+    scene_->render(&painter, target, area);
+    if (target.size() != shown)
+        LayOut(shown);
+}
+
+QByteArray Plot::Encode(bool svg, QSize size)
+{
+    const QRectF area(QPointF(0, 0), QSizeF(size));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (svg) {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
-        generator.setSize(QSize(PlotWidth, PlotHeight));
+        generator.setSize(size);
         generator.setViewBox(area);
         generator.setResolution(96); // CSS pixels: a browser shows it 1000 x 700
         generator.setTitle("Detector Lab");
         QPainter painter(&generator);
         painter.setRenderHint(QPainter::Antialiasing);
-        scene_->render(&painter, area, area);
+        Render(painter, area);
         return painter.end() ? bytes : QByteArray();
     }
-    QImage image(PlotWidth, PlotHeight, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    scene_->render(&painter, area, area);
+    Render(painter, area);
     painter.end();
     return image.save(&buffer, "PNG") ? bytes : QByteArray();
 }

@@ -27,6 +27,7 @@ struct SweepSettings {
     int Threads = 0;                     // 0: one per core
     std::string CsvPath;                 // "-" for standard output
     std::string PlotPath;                // .png or .svg
+    std::string XlsxPath;                // the table as an .xlsx workbook
 };
 
 // Points of one experiment: gains times thresholds (gains alone for the

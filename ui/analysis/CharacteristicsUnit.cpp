@@ -6,6 +6,9 @@
 #include "SweepTable.h"
 #include "common/files/WholeFile.h"
 #include "common/PlainMessage.h"
+#include "common/sheets/SpreadsheetCsv.h"
+#include "common/sheets/TabText.h"
+#include "common/sheets/XlsxWorkbook.h"
 #include "common/text/NumberText.h"
 #include "common/WindowFonts.h"
 #include "common/WindowPlacement.h"
@@ -13,12 +16,14 @@
 #include "sweep/lib/SweepPlot.h"
 #include "sweep/lib/SweepReport.h"
 #include "sweep/lib/ValueRange.h"
+#include "sweepsheet/SweepSheet.h"
 #include "theory/Experiment.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -174,6 +179,7 @@ void TCharacteristicsForm::BuildControls()
     SavePlotButton = NewButton("SavePlotButton", QStringLiteral("Сохранить рисунок…"), this);
     SaveTableButton = NewButton("SaveTableButton", QStringLiteral("Сохранить таблицу…"), this);
     CopyPlotButton = NewButton("CopyPlotButton", QStringLiteral("Копировать рисунок"), this);
+    CopyTableButton = NewButton("CopyTableButton", QStringLiteral("Копировать таблицу"), this);
     CloseButton = NewButton("CloseButton", QStringLiteral("Закрыть"), this);
 
     PlotView = new SweepPlotView(this);
@@ -220,7 +226,8 @@ void TCharacteristicsForm::BuildControls()
     saveGrid->addWidget(SavePlotButton, 0, 0);
     saveGrid->addWidget(SaveTableButton, 0, 1);
     saveGrid->addWidget(CopyPlotButton, 1, 0);
-    saveGrid->addWidget(CloseButton, 1, 1);
+    saveGrid->addWidget(CopyTableButton, 1, 1);
+    saveGrid->addWidget(CloseButton, 2, 1);
 
     auto* settings = new QVBoxLayout;
     settings->addLayout(form);
@@ -256,9 +263,25 @@ void TCharacteristicsForm::BuildControls()
     connect(SavePlotButton, &QPushButton::clicked, this, &TCharacteristicsForm::SavePlotClick);
     connect(SaveTableButton, &QPushButton::clicked, this, &TCharacteristicsForm::SaveTableClick);
     connect(CopyPlotButton, &QPushButton::clicked, this, &TCharacteristicsForm::CopyPlotClick);
+    connect(CopyTableButton, &QPushButton::clicked, this, &TCharacteristicsForm::CopyTableClick);
+    // Enter in a field of the range builds, as «Построить» does (the field's
+    // own keystroke filter takes no Enter).
+    for (TEditFloat* field : {FromField, ToField, StepField})
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+            connect(new QShortcut(QKeySequence(key), field, nullptr, nullptr, Qt::WidgetShortcut),
+                &QShortcut::activated, this, &TCharacteristicsForm::BuildClick);
+    // Escape closes the window; in an open drop-down list it closes the list.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (QWidget* list = QApplication::activePopupWidget())
+            list->close();
+        else
+            close();
+    });
+    // Ctrl+C in the table copies as the button does (the table would copy
+    // its current cell alone).
+    Table->installEventFilter(this);
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
     connect(PlotView, &SweepPlotView::MarkHovered, this, &TCharacteristicsForm::ShowMark);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 TCharacteristicsForm::Drawing TCharacteristicsForm::CurrentDrawing() const
@@ -274,7 +297,7 @@ void TCharacteristicsForm::DrawingChanged()
     EventChoice->setEnabled(CurrentDrawing() == Drawing::AgainstThreshold);
     GainField->setEnabled(!gains);
     RangeLabel->setText(gains ? QStringLiteral("Коэффициент усиления K:") : QStringLiteral("Порог H, мВ:"));
-    TrialsLabel->setText(gains ? QStringLiteral("&Замеров в точке:") : QStringLiteral("&Испытаний в точке:"));
+    TrialsLabel->setText(gains ? QStringLiteral("&Замеров в точке:") : QStringLiteral("&Опытов в точке:"));
     TrialsChoice->setAccessibleName(TrialsLabel->text().remove('&').chopped(1));
     for (int i = 0; i < TrialsChoice->count(); ++i)
         TrialsChoice->setItemText(i, QLocale(QLocale::Russian).toString(TrialChoices[i] / (gains ? 1000 : 1)));
@@ -327,7 +350,7 @@ std::optional<sweep::SweepSettings> TCharacteristicsForm::SettingsFromFields()
         ShowPlainMessage(QStringLiteral("Значение «до» должно быть не меньше значения «от»."));
         return std::nullopt;
     case sweep::RangeProblem::TooManyValues:
-        ShowPlainMessage(QStringLiteral("Слишком много точек: в диапазоне должно быть не больше %1 значений.\n"
+        ShowPlainMessage(QStringLiteral("Слишком много точек: в диапазоне должно быть не больше %1 значения.\n"
                                         "Увеличьте шаг или сузьте диапазон.").arg(MaxRangeValues));
         return std::nullopt;
     }
@@ -440,7 +463,7 @@ void TCharacteristicsForm::RunFinished(bool complete)
 void TCharacteristicsForm::ShowResults()
 {
     PlotView->SetPlot(std::make_unique<sweep::Plot>(shownSettings_, shownSeed_, shown_));
-    ShowSweepCsv(*Table, ShownCsv());
+    ShowSweepTable(*Table, sweep::SweepBook(shownSettings_, shownSeed_, shown_).Sheet, ShownCsv());
 }
 
 std::string TCharacteristicsForm::ShownCsv() const
@@ -480,7 +503,7 @@ void TCharacteristicsForm::EnableCommands()
     StopButton->setEnabled(running);
     if (keyboardOnRun)
         (running ? StopButton : BuildButton)->setFocus();
-    for (QPushButton* button : {SavePlotButton, SaveTableButton, CopyPlotButton})
+    for (QPushButton* button : {SavePlotButton, SaveTableButton, CopyPlotButton, CopyTableButton})
         button->setEnabled(results);
 }
 
@@ -499,18 +522,46 @@ void TCharacteristicsForm::SavePlotClick()
         ShowPlainMessage(QStringLiteral("Не удаётся сохранить рисунок в файл ") + QDir::toNativeSeparators(*fileName));
 }
 
+// The table as the sweep's CSV, as «CSV для Excel» or as a workbook, as the
+// save dialog's type says.
 void TCharacteristicsForm::SaveTableClick()
 {
     if (shown_.empty())
         return;
-    const std::optional<QString> fileName
-        = host_.ChooseCsvFile ? host_.ChooseCsvFile(this, QStringLiteral("Характеристика.csv")) : std::nullopt;
-    if (!fileName)
+    const std::optional<ChosenTableFile> file
+        = host_.ChooseTableFile ? host_.ChooseTableFile(this, QStringLiteral("Характеристика.csv")) : std::nullopt;
+    if (!file)
         return;
-    OutputFiles file(OutputFiles::UnreadFifo::Fail);
-    file.Add(*fileName, QByteArray::fromStdString(ShownCsv()));
-    if (!file.Write().empty())
-        ShowPlainMessage(QStringLiteral("Не удаётся сохранить таблицу в файл ") + QDir::toNativeSeparators(*fileName));
+    QByteArray bytes;
+    switch (file->Form) {
+    case sheets::TableForm::Csv:
+        bytes = QByteArray::fromStdString(ShownCsv());
+        break;
+    case sheets::TableForm::SpreadsheetCsv:
+        bytes = QByteArray::fromStdString(sheets::SpreadsheetCsvText(sweep::SweepBook(shownSettings_, shownSeed_, shown_)));
+        break;
+    case sheets::TableForm::Workbook:
+        bytes = QByteArray::fromStdString(sheets::XlsxWorkbook(sweep::SweepBook(shownSettings_, shownSeed_, shown_)).Bytes);
+        break;
+    }
+    OutputFiles output(OutputFiles::UnreadFifo::Fail);
+    output.Add(file->Name, bytes);
+    if (bytes.isEmpty() || !output.Write().empty())
+        ShowPlainMessage(QStringLiteral("Не удаётся сохранить таблицу в файл ") + QDir::toNativeSeparators(file->Name));
+}
+
+// The selected rows, or all: tab-separated under the headings, decimal
+// commas, every digit.
+void TCharacteristicsForm::CopyTableClick()
+{
+    if (shown_.empty())
+        return;
+    std::vector<size_t> rows;
+    for (const QModelIndex& index : Table->selectionModel()->selectedRows())
+        rows.push_back(static_cast<size_t>(index.row()));
+    std::sort(rows.begin(), rows.end());
+    const sheets::Book book = sweep::SweepBook(shownSettings_, shownSeed_, shown_);
+    QApplication::clipboard()->setText(QString::fromStdString(sheets::TabSeparatedText(book.Sheet, rows)));
 }
 
 void TCharacteristicsForm::CopyPlotClick()
@@ -534,6 +585,16 @@ void TCharacteristicsForm::showEvent(QShowEvent* event)
             CentreWindowOnScreen(this);
     }
     placed_ = true;
+}
+
+bool TCharacteristicsForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Table && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        CopyTableClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // A run goes on for nobody once the window is closed: it is stopped.

@@ -30,7 +30,9 @@ class TEditFloat;
 // point and the seed; «Построить» runs the sweep on worker threads while a
 // progress bar shows the points done and the time left, «Остановить» stops
 // it. The picture is the sweep's own, the values of the point under the
-// mouse are shown beneath it, and the table has the sweep's CSV columns.
+// mouse are shown beneath it, and the table has the sweep's CSV columns,
+// rounded; it is saved (CSV, «CSV для Excel», a workbook) and copied with
+// every digit.
 // Not modal: the bench stays usable while it is open.
 class TCharacteristicsForm : public QWidget {
     Q_OBJECT
@@ -56,6 +58,8 @@ public:
     void SavePlotClick();
     void SaveTableClick();
     void CopyPlotClick();
+    // Puts the selected rows of the table, or every row, on the clipboard.
+    void CopyTableClick();
 
     // The sweep the fields ask for, or nothing after a message that says why not.
     std::optional<sweep::SweepSettings> SettingsFromFields();
@@ -85,6 +89,7 @@ public:
     QPushButton* SavePlotButton;
     QPushButton* SaveTableButton;
     QPushButton* CopyPlotButton;
+    QPushButton* CopyTableButton;
     QPushButton* CloseButton;
     SweepPlotView* PlotView;
     QLabel* PointLabel;
@@ -97,6 +102,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();

@@ -74,10 +74,16 @@ void SweepPlotView::leaveEvent(QEvent* event)
     Hover(-1);
 }
 
+// The picture is laid out at the viewport's size and shown at its own scale,
+// so that its labels keep their size on any screen.
 void SweepPlotView::Fit()
 {
-    if (scene() != nullptr)
-        fitInView(scene()->sceneRect(), Qt::KeepAspectRatio);
+    if (!plot_)
+        return;
+    plot_->LayOut(QSizeF(viewport()->size()));
+    resetTransform();
+    centerOn(scene()->sceneRect().center());
+    Hover(-1);
 }
 
 void SweepPlotView::Hover(int mark)

@@ -8,9 +8,9 @@ namespace sweep {
 class Plot;
 }
 
-// Shows a sweep's picture whole, scaled to the view with its proportions
-// kept, and tells which measured point is under the mouse. The picture is
-// laid out once at its file size, so the window shows what a file gets.
+// Shows a sweep's picture laid out at the size of the view (its labels at
+// their size, not a fixed picture shrunk), and tells which measured point is
+// under the mouse. Files lay the same picture out at their own size.
 class SweepPlotView : public QGraphicsView {
     Q_OBJECT
 

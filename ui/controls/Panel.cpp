@@ -16,9 +16,16 @@ TPanel::TPanel(const QString& name, const QRect& geometry, QWidget* parent) : QW
     setGeometry(geometry);
 }
 
+// The palette follows the colour, so that what the panel carries (the focus
+// frame of a picture, any text) is drawn for this background, not for the
+// desktop's, which may be dark.
 void TPanel::SetColor(const QColor& color)
 {
     color_ = color;
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, color);
+    colours.setColor(QPalette::WindowText, color.lightness() > 127 ? Qt::black : Qt::white);
+    setPalette(colours);
     update();
 }
 

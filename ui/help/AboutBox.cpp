@@ -28,7 +28,8 @@ QString AboutText()
                "Программа распространяется без каких-либо гарантий.<br>"
                "Qt используется на условиях GNU LGPL версии 3, Qt Charts — GNU GPL версии 3<br>"
                "(библиотеки Qt из Debian); декодер JPEG — libjpeg-turbo<br>"
-               "(основан на работе Independent JPEG Group).</p>")
+               "(основан на работе Independent JPEG Group); книги Excel пишет<br>"
+               "libxlsxwriter (лицензия BSD-2-Clause).</p>")
         .arg(ProgramVersion(), QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR));
 }
 

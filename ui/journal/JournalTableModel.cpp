@@ -1,21 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JournalTableModel.h"
 
+#include "journal/JournalSheet.h"
 #include "journal/KeptJournal.h"
 
-#include <QStringList>
-
 namespace {
-
-constexpr char ShownDecimalSeparator = ',';
-
-QString TabSeparated(const journal::Cells& cells)
-{
-    QStringList line;
-    for (const std::string& cell : cells)
-        line.append(QString::fromStdString(cell));
-    return line.join(QLatin1Char('\t'));
-}
 
 bool IsText(size_t column)
 {
@@ -39,7 +28,7 @@ void JournalTableModel::ShowSession()
     beginResetModel();
     shown_.clear();
     for (const journal::JournalRow& row : journal_.Content().Rows)
-        shown_.push_back(journal::RowCells(row, ShownDecimalSeparator));
+        shown_.push_back(journal::ShownCells(row));
     endResetModel();
 }
 
@@ -73,17 +62,9 @@ QVariant JournalTableModel::headerData(int section, Qt::Orientation orientation,
     return QString::fromStdString(journal::ColumnHeadings()[static_cast<size_t>(section)]);
 }
 
-QString JournalTableModel::TabSeparatedText(const std::vector<int>& rows) const
-{
-    QString text = TabSeparated(journal::ColumnHeadings()) + QLatin1Char('\n');
-    for (int row : rows)
-        text += TabSeparated(shown_.at(static_cast<size_t>(row))) + QLatin1Char('\n');
-    return text;
-}
-
 void JournalTableModel::AddRow(int index)
 {
     beginInsertRows({}, index, index);
-    shown_.push_back(journal::RowCells(journal_.Content().Rows.at(static_cast<size_t>(index)), ShownDecimalSeparator));
+    shown_.push_back(journal::ShownCells(journal_.Content().Rows.at(static_cast<size_t>(index))));
     endInsertRows();
 }

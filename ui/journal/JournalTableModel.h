@@ -8,8 +8,9 @@
 
 class KeptJournal;
 
-// The journal's rows as the window's table shows them, numbers with a
-// decimal comma; a row added to the journal appears at once.
+// The journal's rows as the window's table shows them, rounded, with a
+// decimal comma (journal::ShownCells); a row added to the journal appears at
+// once.
 class JournalTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -20,9 +21,6 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
-    // The rows as tab-separated lines under the headings, for a spreadsheet.
-    QString TabSeparatedText(const std::vector<int>& rows) const;
 
 private:
     void AddRow(int index);

@@ -4,8 +4,12 @@
 #include "JournalTableModel.h"
 #include "common/files/WholeFile.h"
 #include "common/PlainMessage.h"
+#include "common/sheets/SpreadsheetCsv.h"
+#include "common/sheets/TabText.h"
+#include "common/sheets/XlsxWorkbook.h"
 #include "common/WindowFonts.h"
 #include "common/WindowPlacement.h"
+#include "journal/JournalSheet.h"
 #include "journal/KeptJournal.h"
 #include "ui/support/SavePictureDialog.h"
 
@@ -63,7 +67,9 @@ TJournalForm::TJournalForm(const KeptJournal& journal, QWidget* owner)
     Table->setTabKeyNavigation(false);
     Table->verticalHeader()->hide();
     Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
-    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The student may widen a column; each column grows to fit new rows.
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    Table->resizeColumnsToContents();
 
     SeedLabel = new QLabel(this);
     SeedLabel->setObjectName("SessionSeed");
@@ -102,6 +108,7 @@ TJournalForm::TJournalForm(const KeptJournal& journal, QWidget* owner)
     connect(SaveButton, &QPushButton::clicked, this, &TJournalForm::SaveAsCsvClick);
     connect(CopyButton, &QPushButton::clicked, this, &TJournalForm::CopyClick);
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &TJournalForm::FitColumns);
     connect(model_, &QAbstractItemModel::rowsInserted, Table, &QAbstractItemView::scrollToBottom);
     connect(&journal, &KeptJournal::KeptStateChanged, this, &TJournalForm::ShowKeptState);
     connect(&journal, &KeptJournal::SessionChanged, this, &TJournalForm::ShowKeptState);
@@ -147,15 +154,37 @@ void TJournalForm::ShowKeptState()
     FilePath->setCursorPosition(0);
 }
 
+void TJournalForm::FitColumns()
+{
+    const QAbstractItemView& view = *Table; // where sizeHintForColumn is public
+    for (int c = 0; c < model_->columnCount(); ++c)
+        Table->setColumnWidth(c, std::max({Table->columnWidth(c), view.sizeHintForColumn(c),
+                                     Table->horizontalHeader()->sectionSizeHint(c)}));
+}
+
+// The journal as its kept file holds it, as «CSV для Excel» or as a
+// workbook, as the save dialog's type says.
 void TJournalForm::SaveAsCsvClick()
 {
-    const std::optional<QString> fileName = ChooseCsvFileName(this);
-    if (!fileName)
+    const std::optional<TableFile> file = ChooseTableFile(this);
+    if (!file)
         return;
-    OutputFiles file(OutputFiles::UnreadFifo::Fail);
-    file.Add(*fileName, QByteArray::fromStdString(journal_.CsvText()));
-    if (!file.Write().empty())
-        ShowPlainMessage(QStringLiteral("Не удаётся сохранить журнал в файл ") + QDir::toNativeSeparators(*fileName));
+    QByteArray bytes;
+    switch (file->Form) {
+    case sheets::TableForm::Csv:
+        bytes = QByteArray::fromStdString(journal_.CsvText());
+        break;
+    case sheets::TableForm::SpreadsheetCsv:
+        bytes = QByteArray::fromStdString(sheets::SpreadsheetCsvText(journal::JournalBook(journal_.Content())));
+        break;
+    case sheets::TableForm::Workbook:
+        bytes = QByteArray::fromStdString(sheets::XlsxWorkbook(journal::JournalBook(journal_.Content())).Bytes);
+        break;
+    }
+    OutputFiles output(OutputFiles::UnreadFifo::Fail);
+    output.Add(file->Name, bytes);
+    if (bytes.isEmpty() || !output.Write().empty())
+        ShowPlainMessage(QStringLiteral("Не удаётся сохранить журнал в файл ") + QDir::toNativeSeparators(file->Name));
 }
 
 std::vector<int> TJournalForm::RowsToCopy() const
@@ -172,5 +201,8 @@ std::vector<int> TJournalForm::RowsToCopy() const
 
 void TJournalForm::CopyClick()
 {
-    QApplication::clipboard()->setText(model_->TabSeparatedText(RowsToCopy()));
+    const std::vector<int> rows = RowsToCopy();
+    const std::vector<size_t> places(rows.begin(), rows.end());
+    const sheets::Book book = journal::JournalBook(journal_.Content());
+    QApplication::clipboard()->setText(QString::fromStdString(sheets::TabSeparatedText(book.Sheet, places)));
 }

@@ -12,8 +12,10 @@ class QPushButton;
 class QTableView;
 
 // The window "Журнал измерений": the session's measurements in a table,
-// where new rows appear as they are measured, the file the journal is kept
-// in, and the commands to save it as CSV and to copy it for a spreadsheet.
+// where new rows appear as they are measured, rounded as people read them,
+// the file the journal is kept in, and the commands to save it (as CSV, «CSV
+// для Excel» or a workbook, every digit kept) and to copy it for a
+// spreadsheet.
 // Not modal: the student measures on while it is open.
 class TJournalForm : public QWidget {
     Q_OBJECT
@@ -21,11 +23,12 @@ class TJournalForm : public QWidget {
 public:
     TJournalForm(const KeptJournal& journal, QWidget* owner);
 
-    // Saves the journal as a CSV file under a name the save dialog asks for;
-    // a file that cannot be written gets a message.
+    // Saves the journal under the name and in the form the save dialog asks
+    // for; a file that cannot be written gets a message.
     void SaveAsCsvClick();
     // Puts the selected rows, or every row when none is selected, on the
-    // clipboard: tab-separated lines under the headings.
+    // clipboard: tab-separated lines under the headings, decimal commas,
+    // every digit.
     void CopyClick();
 
     QTableView* Table;
@@ -42,6 +45,7 @@ protected:
 
 private:
     void ShowKeptState();
+    void FitColumns();
     std::vector<int> RowsToCopy() const;
 
     const KeptJournal& journal_;

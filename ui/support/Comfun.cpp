@@ -66,6 +66,10 @@ void SaveImageAsBitmap(TImage* image)
                          + QStringLiteral(" не поддерживается.Произведена коррекция."));
         fileName = (extensionStart < 0 ? fileName : fileName.left(extensionStart)) + QStringLiteral(".bmp");
         // The dialog asked about the name typed, not about this one.
+        if (QFileInfo(fileName).isDir()) {
+            ShowPlainMessage(FolderNameMessage(fileName));
+            return;
+        }
         if (QFileInfo::exists(fileName) && !ConfirmReplaceFile(fileName))
             return;
     }

@@ -13,9 +13,10 @@ QString FloatToText(std::uint32_t selector, double value);
 
 // Lets the user save the control's picture as a 24-bit bitmap file. A name
 // whose extension is not ".bmp" (in any letter case) is corrected after a
-// message; a corrected name that names an existing file is replaced only
-// when the user agrees. The file is replaced whole or not at all: a failed
-// save leaves an old file as it was and gets the message
-// "Cannot create file <name>". A device or a FIFO is written where it is,
-// never replaced; a symbolic link is followed.
+// message; a corrected name that names a folder gets a message saying so,
+// one that names an existing file is replaced only when the user agrees.
+// The file is replaced whole or not at all: a failed save leaves an old
+// file as it was and gets the message "Cannot create file <name>". A device
+// or a FIFO is written where it is, never replaced; a symbolic link is
+// followed.
 void SaveImageAsBitmap(TImage* image);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SavePictureDialog.h"
 
+#include "common/PlainMessage.h"
 #include "common/WindowPlacement.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,7 @@
 #include <QGridLayout>
 #include <QImageReader>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
 
@@ -27,9 +29,9 @@ BitmapFileNameChooser& Chooser()
     return chooser;
 }
 
-CsvFileNameChooser& TableChooser()
+TableFileChooser& TableChooser()
 {
-    static CsvFileNameChooser chooser;
+    static TableFileChooser chooser;
     return chooser;
 }
 
@@ -61,10 +63,11 @@ SaveDialogKind BitmapDialog()
     return {"bmp", "Bitmaps (*.bmp)", "Рисунок.bmp", true, lastFolder};
 }
 
-SaveDialogKind CsvDialog(const QString& initialName)
+// The table dialog's filters, in the order of sheets::TableForm.
+SaveDialogKind TableDialog(const QString& initialName)
 {
     static QString lastFolder;
-    return {"csv", "Таблицы CSV (*.csv)", initialName, false, lastFolder};
+    return {"csv", "Таблицы CSV (*.csv);;CSV для Excel (*.csv);;Книги Excel (*.xlsx)", initialName, false, lastFolder};
 }
 
 SaveDialogKind PlotDialog()
@@ -112,7 +115,8 @@ void AddPreviewPane(QFileDialog& dialog)
     QObject::connect(&dialog, &QFileDialog::currentChanged, pane, [pane](const QString& path) { ShowPreview(pane, path); });
 }
 
-std::optional<QString> RunSaveDialog(QWidget* owner, const SaveDialogKind& kind)
+// The name chosen, and the place of the filter chosen among the kind's.
+std::optional<QString> RunSaveDialog(QWidget* owner, const SaveDialogKind& kind, int* filterChosen = nullptr)
 {
     QFileDialog dialog(owner);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -140,7 +144,26 @@ std::optional<QString> RunSaveDialog(QWidget* owner, const SaveDialogKind& kind)
     if (chosen.isEmpty())
         return std::nullopt;
     kind.LastFolder = QFileInfo(chosen.first()).absolutePath();
+    if (filterChosen != nullptr)
+        *filterChosen = static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
     return chosen.first();
+}
+
+std::optional<TableFile> RunTableDialog(QWidget* owner, const QString& initialName)
+{
+    int filter = 0;
+    const std::optional<QString> name = RunSaveDialog(owner, TableDialog(initialName), &filter);
+    if (!name)
+        return std::nullopt;
+    return TableFile{*name, static_cast<sheets::TableForm>(std::max(filter, 0))};
+}
+
+// Where the extension of a file name begins: its last full stop, provided no
+// '/' follows it; -1 when there is none.
+qsizetype ExtensionStart(const QString& fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot > fileName.lastIndexOf(QLatin1Char('/')) ? dot : -1;
 }
 
 bool AskReplace(const QString& fileName)
@@ -160,14 +183,50 @@ std::optional<QString> ChooseBitmapFileName(QWidget* owner)
     return Chooser() ? Chooser()(owner) : RunSaveDialog(owner, BitmapDialog());
 }
 
-std::optional<QString> ChooseCsvFileName(QWidget* owner, const QString& initialName)
+std::optional<TableFile> ChooseTableFile(QWidget* owner, const QString& initialName)
 {
-    return TableChooser() ? TableChooser()(owner) : RunSaveDialog(owner, CsvDialog(initialName));
+    std::optional<TableFile> chosen = TableChooser() ? TableChooser()(owner) : RunTableDialog(owner, initialName);
+    if (!chosen)
+        return std::nullopt;
+    const QString extension
+        = chosen->Form == sheets::TableForm::Workbook ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
+    const std::optional<QString> name = ProperFileName(chosen->Name, {extension}, extension);
+    if (!name)
+        return std::nullopt;
+    chosen->Name = *name;
+    return chosen;
 }
 
 std::optional<QString> ChoosePlotFileName(QWidget* owner)
 {
-    return PictureChooser() ? PictureChooser()(owner) : RunSaveDialog(owner, PlotDialog());
+    const std::optional<QString> chosen = PictureChooser() ? PictureChooser()(owner) : RunSaveDialog(owner, PlotDialog());
+    if (!chosen)
+        return std::nullopt;
+    return ProperFileName(*chosen, {QStringLiteral(".png"), QStringLiteral(".svg")}, QStringLiteral(".png"));
+}
+
+std::optional<QString> ProperFileName(const QString& chosen, const QStringList& extensions, const QString& proper)
+{
+    const qsizetype start = ExtensionStart(chosen);
+    const QString extension = start < 0 ? QString() : QLocale().toLower(chosen.mid(start));
+    if (extensions.contains(extension))
+        return chosen;
+    ShowPlainMessage(chosen + QStringLiteral(":\nФормат файлов ") + extension
+                     + QStringLiteral(" не поддерживается. Произведена коррекция."));
+    const QString corrected = (start < 0 ? chosen : chosen.left(start)) + proper;
+    // The dialog asked about the name typed, not about this one.
+    if (QFileInfo(corrected).isDir()) {
+        ShowPlainMessage(FolderNameMessage(corrected));
+        return std::nullopt;
+    }
+    if (QFileInfo::exists(corrected) && !ConfirmReplaceFile(corrected))
+        return std::nullopt;
+    return corrected;
+}
+
+QString FolderNameMessage(const QString& fileName)
+{
+    return fileName + QStringLiteral(":\nэто папка, а не файл. Файл не сохранён.");
 }
 
 bool ConfirmReplaceFile(const QString& fileName)
@@ -180,7 +239,7 @@ BitmapFileNameChooser SetBitmapFileNameChooser(BitmapFileNameChooser chooser)
     return std::exchange(Chooser(), std::move(chooser));
 }
 
-CsvFileNameChooser SetCsvFileNameChooser(CsvFileNameChooser chooser)
+TableFileChooser SetTableFileChooser(TableFileChooser chooser)
 {
     return std::exchange(TableChooser(), std::move(chooser));
 }

@@ -47,7 +47,13 @@ QPushButton* NewButton(const char* name, const QString& caption, const QRect& ge
     return button;
 }
 
-// A result display: centred bold italic serif text on white in a sunken frame.
+// What a screen reader says of each result display: its name, then its value.
+const QString ResultDisplayNames[] = {QStringLiteral("Регистратор, мВ*мВ"), QStringLiteral("Количество опытов"),
+    QStringLiteral("Счётчик")};
+
+// A result display: centred bold italic serif text on white in a sunken
+// frame. The text is black whatever the desktop's palette: under a dark one
+// its own text colour would be white on the white.
 QLabel* NewResultDisplay(const char* name, const QRect& geometry, QWidget* parent)
 {
     auto* display = new QLabel(QStringLiteral("0"), parent);
@@ -60,6 +66,7 @@ QLabel* NewResultDisplay(const char* name, const QRect& geometry, QWidget* paren
     display->setAutoFillBackground(true);
     QPalette palette = display->palette();
     palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
     display->setPalette(palette);
     return display;
 }
@@ -203,9 +210,11 @@ void TForm1::NameForAccessibility()
         button->setAccessibleName(button->text());
     EditFloat1->setAccessibleName(QStringLiteral("Коэффициент усиления K"));
     EditFloat2->setAccessibleName(QStringLiteral("Порог принятия решения H, мВ"));
-    StaticText1->setAccessibleName(QStringLiteral("Регистратор, мВ*мВ"));
-    StaticText2->setAccessibleName(QStringLiteral("Количество опытов"));
-    StaticText3->setAccessibleName(QStringLiteral("Счётчик"));
+    NameResultDisplays();
+    // The frames' captions without the blanks that space them on the screen.
+    for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5, GroupBox6, GroupBox7})
+        box->setAccessibleName(box->title().simplified());
+    GroupBox5->setAccessibleName(ResultDisplayNames[0]);
     Panel1->setAccessibleName(QStringLiteral("Схема лабораторной установки"));
 }
 
@@ -338,6 +347,16 @@ void TForm1::PublishResult(double registerReading, int32_t trials, int32_t count
     StaticText1->setText(FloatToText(2, registerReading));
     StaticText2->setText(QString::number(trials));
     StaticText3->setText(QString::number(counter));
+    NameResultDisplays();
+}
+
+// A screen reader reads a display's name, not its text: the name carries
+// the value ("Счётчик: 504").
+void TForm1::NameResultDisplays()
+{
+    QLabel* const displays[] = {StaticText1, StaticText2, StaticText3};
+    for (size_t i = 0; i < std::size(displays); ++i)
+        displays[i]->setAccessibleName(ResultDisplayNames[i] + QStringLiteral(": ") + displays[i]->text());
 }
 
 void TForm1::N3Click()

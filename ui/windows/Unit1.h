@@ -103,6 +103,7 @@ protected:
 private:
     void BuildControls();
     void NameForAccessibility();
+    void NameResultDisplays();
     void BuildMenus();
     void FixDesignedSize();
 

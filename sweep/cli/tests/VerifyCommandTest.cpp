@@ -5,6 +5,7 @@
 #include "sweep/cli/VerifyCommand.h"
 #include "tools/testsupport/TestFolder.h"
 #include "tools/testsupport/TestSession.h"
+#include "tools/testsupport/XlsxCells.h"
 
 #include <gtest/gtest.h>
 
@@ -92,8 +93,8 @@ TEST_F(VerifyCommand, WhatIsNoJournalGetsOneLineAndStatus2)
         {{"--verify", File("\xff.csv")}, "--verify: the file name '" + File("\\xff.csv") + "' is not UTF-8 text"},
         {{"--verify"}, "--verify needs a value"},
         {{"--verify", ""}, "--verify needs a file name"},
-        {{"--verify", session, "--seed", "1"}, "--verify takes journal files or folders, with --seeds FILE and --csv FILE"},
-        {{"--seed", "1", "--verify=" + session}, "--verify takes journal files or folders, with --seeds FILE and --csv FILE"},
+        {{"--verify", session, "--seed", "1"}, "--verify takes journal files or folders, with --seeds FILE, --csv FILE and --xlsx FILE"},
+        {{"--seed", "1", "--verify=" + session}, "--verify takes journal files or folders, with --seeds FILE, --csv FILE and --xlsx FILE"},
         {{"--verify", session, "--seeds"}, "--seeds needs a value"},
         {{"--verify", session, "--csv="}, "--csv needs a file name"},
     };
@@ -146,8 +147,24 @@ TEST_F(VerifyCommand, AClassIsVerifiedAtOnce)
         + ",,,,,not a journal,line 1: not a Detector Lab journal: it does not start with '# detector-lab journal "
           "1; seed ...'\n");
     EXPECT_EQ(csv.err, "2 journals: 1 reproduce, 0 with rows that differ, 1 is not a journal\n");
-    EXPECT_EQ(Sweep({"--verify", File("class"), "--csv", File("summary.csv")}).status, 1);
+    EXPECT_EQ(Sweep({"--verify", File("class"), "--seeds", seeds, "--csv", File("summary.csv"), "--xlsx",
+                  File("summary.xlsx")}).status,
+        1);
     EXPECT_EQ(Read("summary.csv").substr(0, 61), "file,seed,assigned_seed,rows,rows_reproducing,result,detail\n/");
+    // The workbook: Russian headings, seeds and rows as numbers, the result in words.
+    const std::vector<xlsx_test::XlsxSheet> book = xlsx_test::ReadXlsx(File("summary.xlsx"));
+    ASSERT_FALSE(book.empty());
+    const auto& rows = book[0].Rows;
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0][1].Text, "начальное число");
+    EXPECT_TRUE(rows[4][1].IsNumber);
+    EXPECT_EQ(rows[4][1].Number(), 7.0);
+    EXPECT_EQ(rows[4][2].Number(), 8.0);
+    EXPECT_TRUE(rows[2][4].IsNumber);
+    EXPECT_EQ(rows[2][4].Number(), 7.0);
+    EXPECT_EQ(rows[2][5].Text, "строки не воспроизводятся");
+    EXPECT_EQ(rows[4][5].Text, "не то начальное число");
+    EXPECT_EQ(rows[3][5].Text, "не журнал");
 
     const Outcome badList = Sweep({"--verify", File("class"), "--seeds", Write("bad.csv", "a,1\nb,x\n")});
     EXPECT_EQ(badList.status, 2);

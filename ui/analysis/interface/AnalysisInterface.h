@@ -6,6 +6,8 @@
 // for, links none of the program's windows, and reaches the program only
 // through the host handed to its factory. Header-only.
 
+#include "common/sheets/TableForm.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -21,14 +23,21 @@ struct BenchChoice {
 };
 using BenchChoiceSource = std::function<BenchChoice()>;
 
+// A table's file to write, and its form.
+struct ChosenTableFile {
+    QString Name;
+    sheets::TableForm Form = sheets::TableForm::Csv;
+};
+
 // The program's own seams, so that each exists once whatever the module
 // links: its message box, its save dialogs (with their last folders) and the
 // decimal separator of the user's locale.
 struct AnalysisHost {
     BenchChoiceSource Bench;
     std::function<void(const QString& text)> ShowMessage;
-    // The name of a CSV file to write, offered as `initialName`; nothing when cancelled.
-    std::function<std::optional<QString>(QWidget* owner, const QString& initialName)> ChooseCsvFile;
+    // The name and form of a table file to write, offered as `initialName`;
+    // nothing when cancelled.
+    std::function<std::optional<ChosenTableFile>(QWidget* owner, const QString& initialName)> ChooseTableFile;
     // The name of a PNG or SVG picture to write; nothing when cancelled.
     std::function<std::optional<QString>(QWidget* owner)> ChoosePlotFile;
     char DecimalSeparator = '.';
@@ -43,4 +52,4 @@ inline constexpr char CharacteristicsFactoryName[] = "dl_new_characteristics_win
 inline constexpr char AnalysisInterfaceVersionName[] = "dl_analysis_interface_version";
 // Raised whenever anything above changes, so that a module built against
 // another version is refused instead of called.
-inline constexpr int AnalysisInterfaceVersion = 2;
+inline constexpr int AnalysisInterfaceVersion = 3;

@@ -68,8 +68,11 @@ AnalysisMenu::AnalysisMenu(QMainWindow* window, BenchChoiceSource bench)
 
     host_.Bench = std::move(bench);
     host_.ShowMessage = [](const QString& text) { ShowPlainMessage(text); };
-    host_.ChooseCsvFile = [](QWidget* owner, const QString& initialName) {
-        return ChooseCsvFileName(owner, initialName);
+    host_.ChooseTableFile = [](QWidget* owner, const QString& initialName) -> std::optional<ChosenTableFile> {
+        const std::optional<TableFile> chosen = ChooseTableFile(owner, initialName);
+        if (!chosen)
+            return std::nullopt;
+        return ChosenTableFile{chosen->Name, chosen->Form};
     };
     host_.ChoosePlotFile = [](QWidget* owner) { return ChoosePlotFileName(owner); };
 }

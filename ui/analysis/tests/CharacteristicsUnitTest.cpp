@@ -226,7 +226,7 @@ private slots:
         QTest::newRow("reversed") << QList<double>{10, 0, 1} << "1"
                                   << "Значение «до» должно быть не меньше значения «от».";
         QTest::newRow("too many") << QList<double>{-1000, 1000, 0.5} << "1"
-                                  << "Слишком много точек: в диапазоне должно быть не больше 1001 значений.\n"
+                                  << "Слишком много точек: в диапазоне должно быть не больше 1001 значения.\n"
                                      "Увеличьте шаг или сузьте диапазон.";
         QTest::newRow("one value") << QList<double>{0, 0.5, 1} << "1"
                                    << "В диапазоне должно быть не меньше двух значений.\n"
@@ -334,7 +334,8 @@ private slots:
 
         QString chosen;
         const PlotFileNameChooser previousPlot = SetPlotFileNameChooser([&](QWidget*) { return chosen; });
-        const CsvFileNameChooser previousCsv = SetCsvFileNameChooser([&](QWidget*) { return chosen; });
+        const TableFileChooser previousCsv
+            = SetTableFileChooser([&](QWidget*) { return std::optional<TableFile>({chosen, sheets::TableForm::Csv}); });
         PlainMessageRecorder recorder;
         chosen = folder.filePath("characteristic.png");
         form.SavePlotClick();
@@ -352,7 +353,7 @@ private slots:
         QCOMPARE(recorder.messages.size(), 1);
         QVERIFY(recorder.messages.first().startsWith("Не удаётся сохранить таблицу в файл "));
         SetPlotFileNameChooser(previousPlot);
-        SetCsvFileNameChooser(previousCsv);
+        SetTableFileChooser(previousCsv);
 
         form.CopyPlotClick();
         QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),

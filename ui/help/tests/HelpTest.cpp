@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "theory/Theory.h"
+#include "theory/WilsonInterval.h"
 #include "tools/testsupport/LabWindows.h"
 #include "ui/help/AboutBox.h"
 #include "ui/help/TheoryWindow.h"
@@ -220,6 +221,22 @@ private slots:
             used += reader.symbols;
         }
         QCOMPARE(used.contains(symbol), inFormula);
+    }
+
+    // The usual spread of the noise-power reading the text states is
+    // theory's 95 % range at K = 1, for each pair of shapes.
+    void noisePowerSpreadIsTheorys()
+    {
+        const QString text = theory_->toPlainText().simplified();
+        for (const auto& [shape, shapes] : {std::pair{1, "для форм 1 и 3"}, std::pair{2, "для форм 2 и 4"}}) {
+            const theory::ReadingModel reading = theory::NoisePowerReading(shape, 1.0);
+            const double half = theory::Normal95 * reading.StandardDeviation;
+            const QString range = QStringLiteral("от %1 до %2 %3")
+                                      .arg(QString::number(reading.Expected - half, 'f', 1).replace('.', ','),
+                                          QString::number(reading.Expected + half, 'f', 1).replace('.', ','),
+                                          QString::fromUtf8(shapes));
+            QVERIFY2(text.contains(range), qPrintable(range));
+        }
     }
 
     // The noiseless outputs the text tabulates are those of the bench's

@@ -236,9 +236,9 @@ private slots:
         TJournalForm& window = *lab.JournalWindow();
         QString chosen = folder.filePath(QStringLiteral("Журнал.csv"));
         QWidget* owner = nullptr;
-        const CsvFileNameChooser previous = SetCsvFileNameChooser([&](QWidget* dialogOwner) {
+        const TableFileChooser previous = SetTableFileChooser([&](QWidget* dialogOwner) {
             owner = dialogOwner;
-            return std::optional<QString>(chosen);
+            return std::optional<TableFile>({chosen, sheets::TableForm::Csv});
         });
         window.SaveButton->click();
         QCOMPARE(owner, &window);
@@ -247,7 +247,7 @@ private slots:
 
         chosen = folder.filePath(QStringLiteral("нет/Журнал.csv"));
         window.SaveButton->click();
-        SetCsvFileNameChooser(previous);
+        SetTableFileChooser(previous);
         QCOMPARE(messages.messages.last(),
                  QStringLiteral("Не удаётся сохранить журнал в файл ") + QDir::toNativeSeparators(chosen));
     }

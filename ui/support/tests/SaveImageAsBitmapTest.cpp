@@ -267,9 +267,15 @@ private slots:
         SaveImageAsBitmap(image_);
 
         QString saved = InDir(name);
-        if (name.endsWith(".jpg"))
+        // A corrected name that names a folder is told so, not asked about.
+        const bool corrected = name.endsWith(".jpg");
+        if (corrected)
             saved = saved.chopped(4) + ".bmp";
-        QCOMPARE(messages.messages.last(), "Cannot create file " + saved);
+        QCOMPARE(messages.messages.last(), corrected
+                ? saved + QStringLiteral(":\nэто папка, а не файл. Файл не сохранён.")
+                : "Cannot create file " + saved);
+        if (corrected)
+            QCOMPARE(answers.questions, QStringList{});
         QCOMPARE(Listing(dir_->path()), QStringList{"folder.bmp"});
     }
 
@@ -487,6 +493,32 @@ private slots:
         QCOMPARE(seen, QStringList({"Рисунки PNG (*.png)|Рисунки SVG (*.svg)", "png", "Характеристика.png", "svg",
                            "Характеристика.svg"}));
         QCOMPARE(chosen, QDir(dir_->path()).absoluteFilePath("typed.svg"));
+    }
+
+    // The table dialog offers the program's CSV, «CSV для Excel» and the
+    // workbook; the form chosen comes back with the name.
+    void realTableDialogOffersThreeForms()
+    {
+        QStringList seen;
+        QTimer::singleShot(0, this, [&seen, this] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* nameEdit = dialog != nullptr ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+            auto* filters = dialog != nullptr ? dialog->findChild<QComboBox*>("fileTypeCombo") : nullptr;
+            if (nameEdit == nullptr || filters == nullptr)
+                return dialog != nullptr ? dialog->reject() : void();
+            seen << dialog->nameFilters().join('|') << nameEdit->text();
+            QTest::keyClick(filters, Qt::Key_Down);
+            QTest::keyClick(filters, Qt::Key_Down);
+            seen << dialog->defaultSuffix() << nameEdit->text();
+            nameEdit->setText(dir_->path() + "/typed");
+            QTest::keyClick(nameEdit, Qt::Key_Return);
+        });
+        const std::optional<TableFile> chosen = ChooseTableFile(window_, QStringLiteral("Характеристика.csv"));
+        QCOMPARE(seen, QStringList({"Таблицы CSV (*.csv)|CSV для Excel (*.csv)|Книги Excel (*.xlsx)",
+                           "Характеристика.csv", "xlsx", "Характеристика.xlsx"}));
+        QVERIFY(chosen.has_value());
+        QCOMPARE(chosen->Name, QDir(dir_->path()).absoluteFilePath("typed.xlsx"));
+        QVERIFY(chosen->Form == sheets::TableForm::Workbook);
     }
 };
 

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JournalSheet.h"
+
+#include "JournalCsv.h"
+#include "common/version/Version.h"
+
+namespace journal {
+
+namespace {
+
+using sheets::Cell;
+
+constexpr int ReadingDecimals = 2;
+constexpr int FrequencyDecimals = 4;
+constexpr int FrequencyDigits = 4; // on screen
+
+} // namespace
+
+sheets::Row JournalSheetRow(const JournalRow& row)
+{
+    const MeasurementInputs& in = row.Inputs;
+    const MeasurementResult& out = row.Result;
+    const Cells texts = RowCells(row);
+    sheets::Row cells(column::Count);
+    for (size_t c = 0; c < column::Count; ++c)
+        cells[c] = Cell::OfText(texts[c]);
+    cells[column::Number] = Cell::OfWhole(row.Number);
+    cells[column::K1] = Cell::OfWhole(in.Switches.K1Index + 1);
+    cells[column::K2] = Cell::OfWhole(in.Switches.K2Index + 1);
+    cells[column::K3] = Cell::OfWhole(in.Switches.K3Index + 1);
+    cells[column::Signal1] = Cell::OfWhole(in.Signal1Shape);
+    cells[column::Signal2] = Cell::OfWhole(in.Signal2Shape);
+    cells[column::Gain] = Cell::OfNumber(in.Gain);
+    cells[column::Threshold] = Cell::OfNumber(in.Threshold);
+    cells[column::Reading] = Cell::OfNumber(out.RegisterReading, ReadingDecimals);
+    cells[column::Trials] = Cell::OfWhole(out.Trials);
+    cells[column::Counter] = Cell::OfWhole(out.Counter);
+    const std::optional<RowJudgement> judged = JudgeRow(row);
+    if (!judged)
+        return cells;
+    const theory::Comparison& comparison = judged->Comparison;
+    const auto judgedCell = [&](double value) {
+        return judged->CountsTrials ? Cell::OfNumber(value, FrequencyDecimals, FrequencyDigits)
+                                    : Cell::OfNumber(value, ReadingDecimals);
+    };
+    if (judged->CountsTrials)
+        cells[column::Frequency] = judgedCell(comparison.Observed);
+    cells[column::Low95] = judgedCell(comparison.Range.Low);
+    cells[column::High95] = judgedCell(comparison.Range.High);
+    if (comparison.TheoryApplies)
+        cells[column::Theory] = judgedCell(comparison.Theory);
+    return cells;
+}
+
+Cells ShownCells(const JournalRow& row)
+{
+    const sheets::Row sheetRow = JournalSheetRow(row);
+    Cells cells;
+    for (size_t c = 0; c < column::Count; ++c)
+        cells[c] = sheets::ShownText(sheetRow[c]);
+    return cells;
+}
+
+sheets::Book JournalBook(const Journal& journal)
+{
+    sheets::Book book;
+    book.Sheet.Name = "Журнал";
+    book.Sheet.Headings.assign(ColumnHeadings().begin(), ColumnHeadings().end());
+    for (const JournalRow& row : journal.Rows)
+        book.Sheet.Rows.push_back(JournalSheetRow(row));
+    book.Facts = {{std::string(FormatFact), Cell::OfWhole(JournalFormatVersion)},
+        {std::string(SeedFact), Cell::OfWhole(journal.Seed)},
+        {std::string(ProgramFact), Cell::OfText(std::string("detector-lab ") + DetectorLabVersion)}};
+    return book;
+}
+
+} // namespace journal
