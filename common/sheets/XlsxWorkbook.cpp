@@ -162,6 +162,11 @@ std::string Failure(const std::string& what)
 
 XlsxBytes XlsxWorkbook(const Book& book)
 {
+    return XlsxWorkbook(std::vector<Table>{book.Sheet}, book.FactsName, book.Facts);
+}
+
+XlsxBytes XlsxWorkbook(const std::vector<Table>& tables, const std::string& factsName, const std::vector<Fact>& facts)
+{
     const ScratchFolder folder;
     if (folder.Path().empty())
         return {{}, Failure("no temporary folder")};
@@ -173,8 +178,9 @@ XlsxBytes XlsxWorkbook(const Book& book)
     if (workbook == nullptr)
         return {{}, Failure("out of memory or no temporary folder")};
     Writer writer(workbook);
-    writer.WriteTable(book.Sheet);
-    writer.WriteFacts(book.FactsName, book.Facts);
+    for (const Table& table : tables)
+        writer.WriteTable(table);
+    writer.WriteFacts(factsName, facts);
     const lxw_error closed = workbook_close(workbook);
     if (closed != LXW_NO_ERROR)
         return {{}, Failure(lxw_strerror(closed))};
