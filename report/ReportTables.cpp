@@ -42,17 +42,17 @@ Cell Name(theory::Experiment kind)
     return Cell::OfText(std::string(theory::Describe(kind).RussianName));
 }
 
-// Which point a counting point pairs with, by its place in the table.
-std::string PartnerOf(const JournalAnalysis& analysis, size_t point)
+// The point a counting point pairs with, by its number in the table.
+Cell PartnerOf(const JournalAnalysis& analysis, size_t point)
 {
     for (const auto* pairs : {&analysis.Detection, &analysis.Distinction})
         for (const CharacteristicPoint& pair : *pairs) {
             if (pair.Hit == point)
-                return "с точкой " + std::to_string(pair.Alarm + 1);
+                return Cell::OfWhole(static_cast<int64_t>(pair.Alarm) + 1);
             if (pair.Alarm == point)
-                return "с точкой " + std::to_string(pair.Hit + 1);
+                return Cell::OfWhole(static_cast<int64_t>(pair.Hit) + 1);
         }
-    return CountsTrials(analysis.Counts[point].Kind) ? "без пары" : "";
+    return Cell::OfText("без пары");
 }
 
 } // namespace
@@ -70,7 +70,7 @@ sheets::Table CountTable(const JournalAnalysis& analysis)
     sheets::Table table;
     table.Name = "Точки";
     table.Headings = {"точка", "строки журнала", "опыт", "К1 К2 К3", "сигнал 1", "сигнал 2", "K", "H, мВ", "опытов",
-        "счётчик", "частота", "нижняя граница 95 %", "верхняя граница 95 %", "теория", "вердикт", "пара"};
+        "счётчик", "частота", "нижняя граница 95 %", "верхняя граница 95 %", "теория", "вердикт", "пара: точка"};
     for (size_t i = 0; i < analysis.Counts.size(); ++i) {
         const CountPoint& point = analysis.Counts[i];
         const theory::Comparison& verdict = point.Verdict;
@@ -79,7 +79,7 @@ sheets::Table CountTable(const JournalAnalysis& analysis)
             Cell::OfWhole(point.Signal2), Cell::OfNumber(point.Gain), Cell::OfNumber(point.Threshold),
             Cell::OfWhole(point.Trials), Cell::OfWhole(point.Counter), Frequency(verdict.Observed),
             Frequency(verdict.Range.Low), Frequency(verdict.Range.High), Theory(verdict, false), Verdict(verdict),
-            Cell::OfText(PartnerOf(analysis, i))});
+            PartnerOf(analysis, i)});
     }
     return table;
 }
@@ -88,8 +88,9 @@ sheets::Table CharacteristicTable(const JournalAnalysis& analysis)
 {
     sheets::Table table;
     table.Name = "Характеристики";
-    table.Headings = {"характеристика", "сигнал 1", "сигнал 2", "K", "H, мВ", "точки", "по вертикали: частота",
-        "теория", "вердикт", "по горизонтали: частота", "теория", "вердикт"};
+    table.Headings = {"характеристика", "сигнал 1", "сигнал 2", "K", "H, мВ", "точки", "частота по вертикали",
+        "теория по вертикали", "вердикт по вертикали", "частота по горизонтали", "теория по горизонтали",
+        "вердикт по горизонтали"};
     const auto add = [&](const std::vector<CharacteristicPoint>& pairs, const char* name) {
         for (const CharacteristicPoint& pair : pairs) {
             const CountPoint& hit = analysis.Counts[pair.Hit];

@@ -49,9 +49,9 @@ TEST(ReportTables, PointsCarryTheirRowsNumbersAndPartners)
     EXPECT_DOUBLE_EQ(At(points, 0, "частота").Number, 0.766);
     EXPECT_EQ(sheets::ShownText(At(points, 0, "теория")), "0,7601");
     EXPECT_EQ(At(points, 0, "вердикт").Text, "согласуется");
-    EXPECT_EQ(At(points, 0, "пара").Text, "с точкой 2");
-    EXPECT_EQ(At(points, 1, "пара").Text, "с точкой 1");
-    EXPECT_EQ(At(points, 2, "пара").Text, "без пары");
+    EXPECT_EQ(At(points, 0, "пара: точка").Number, 2.0);
+    EXPECT_EQ(At(points, 1, "пара: точка").Number, 1.0);
+    EXPECT_EQ(At(points, 2, "пара: точка").Text, "без пары");
 
     const sheets::Table pairs = report::CharacteristicTable(Analysis());
     ASSERT_EQ(pairs.Rows.size(), 1u);
