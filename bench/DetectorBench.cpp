@@ -116,6 +116,12 @@ uint64_t DetectorBench::DrawsPerTrial() const
     return static_cast<uint64_t>(std::max(Generator1.Length, 0)) * NoiseSource::DrawsPerSample;
 }
 
+uint64_t DetectorBench::DrawsPerNoisePower() const
+{
+    const int32_t samples = Filter1.Length() + WarmUpBeyondLength + NoisePowerSamples;
+    return static_cast<uint64_t>(samples) * NoiseSource::DrawsPerSample;
+}
+
 void DetectorBench::DrawNoise(std::span<double> samples)
 {
     if (const LaneKernel* kernel = LaneKernelFor(Path)) {
@@ -131,13 +137,19 @@ void DetectorBench::MeasureNoisePower()
     Filter1.Reset();
     SquareSum.Clear();
     const int32_t warmUp = Filter1.Length() + WarmUpBeyondLength;
-    std::vector<double> noise(static_cast<size_t>(warmUp + NoisePowerSamples));
-    DrawNoise(noise);
-    for (int32_t step = 0; step < warmUp; ++step)
-        Filter1.Step(noise[static_cast<size_t>(step)]);
-    for (int32_t step = 0; step < NoisePowerSamples; ++step) {
-        const double y = Filter1.Step(noise[static_cast<size_t>(warmUp + step)]);
-        SquareSum.Add(y * y);
+    const int32_t samples = warmUp + NoisePowerSamples;
+    const LaneKernel* kernel = LaneKernelFor(Path);
+    if (kernel && FiltersNoiseInLanes(Filter1, Noise.Level)) {
+        FilterNoiseSamples(*kernel, Noise, Filter1, samples, warmUp, SquareSum);
+    } else {
+        std::vector<double> noise(static_cast<size_t>(samples));
+        DrawNoise(noise);
+        for (int32_t step = 0; step < warmUp; ++step)
+            Filter1.Step(noise[static_cast<size_t>(step)]);
+        for (int32_t step = warmUp; step < samples; ++step) {
+            const double y = Filter1.Step(noise[static_cast<size_t>(step)]);
+            SquareSum.Add(y * y);
+        }
     }
     Publish({SquareSum.Value / NoisePowerSamples, 1, 0});
 }

@@ -57,6 +57,8 @@ public:
     // The random draws one trial of a counting measurement takes: skipping
     // k times as many starts the k-th trial from now.
     uint64_t DrawsPerTrial() const;
+    // The random draws a noise-power measurement takes.
+    uint64_t DrawsPerNoisePower() const;
 
     NoiseSource Noise;
     SignalGenerator Generator1{AllPlus};

@@ -1,13 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LaneDraws.h"
 
+#include "SignalShape.h"
+
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace {
 
 constexpr uint64_t DrawsPerSample = NoiseSource::DrawsPerSample;
+
+// A sample is at most 12 / sqrt(2) times the level, an increment four
+// samples, an output the sum of a filter's window of them: with levels up
+// to this bound, nothing comes near the largest double but a square.
+constexpr double LargestLaneLevel = 1e300;
 
 // Each lane's first state: lane k starts k * laneDraws draws after `state`.
 class LaneStarts {
@@ -33,17 +42,17 @@ private:
 
 } // namespace
 
-// Each lane draws a run of consecutive samples; the runs are then read back
-// in the order the source would have drawn them.
+// Lane k draws samples k, k + Lanes, k + 2 Lanes ...: the kernel leaves
+// them in the order the source would have drawn them.
 void DrawNoiseSamples(const LaneKernel& kernel, NoiseSource& noise, std::span<double> samples)
 {
     const size_t lanes = static_cast<size_t>(kernel.Lanes);
-    const size_t perLane = (samples.size() + lanes - 1) / lanes;
-    LaneStarts starts(kernel.Lanes, perLane * DrawsPerSample);
-    std::vector<double> runs(perLane * lanes);
-    kernel.DrawNoise(starts.From(noise.Random.State), static_cast<int32_t>(perLane), noise.Level, runs.data());
-    for (size_t i = 0; i < samples.size(); ++i)
-        samples[i] = runs[(i % perLane) * lanes + i / perLane];
+    const size_t steps = (samples.size() + lanes - 1) / lanes;
+    LaneStarts starts(kernel.Lanes, DrawsPerSample);
+    std::vector<double> drawn(steps * lanes);
+    kernel.DrawNoise(starts.From(noise.Random.State), static_cast<int32_t>(steps), kernel.Lanes, noise.Level,
+        drawn.data());
+    std::copy_n(drawn.begin(), samples.size(), samples.begin());
     noise.Random.Skip(samples.size() * DrawsPerSample);
 }
 
@@ -60,11 +69,34 @@ void DrawTrialStatistics(const LaneKernel& kernel, NoiseSource& noise, const Lan
     std::vector<double> decided(lanes);
     uint64_t state = noise.Random.State;
     for (size_t first = 0; first < statistics.size(); first += lanes) {
-        kernel.DrawNoise(starts.From(state), trial.Steps, noise.Level, inputs.data());
+        kernel.DrawNoise(starts.From(state), trial.Steps, 1, noise.Level, inputs.data());
         kernel.Decide(trial, inputs.data(), decided.data());
         const size_t count = std::min(lanes, statistics.size() - first);
         std::copy_n(decided.begin(), count, statistics.begin() + static_cast<std::ptrdiff_t>(first));
         state = blockMap.Apply(state);
     }
     noise.Random.Skip(statistics.size() * trialDraws);
+}
+
+bool FiltersNoiseInLanes(const MatchedFilter& filter, double level)
+{
+    return filter.Shape >= AllPlus && filter.Shape <= MinusPlus && std::abs(level) <= LargestLaneLevel;
+}
+
+void FilterNoiseSamples(const LaneKernel& kernel, NoiseSource& noise, MatchedFilter& filter, int32_t samples,
+    int32_t warmUp, Accumulator& squares)
+{
+    const int32_t length = filter.Length();
+    // Not cleared: the kernel writes every value it reads.
+    const auto inputs =
+        std::make_unique_for_overwrite<double[]>(static_cast<size_t>(length + kernel.NoiseRunSlots(samples)));
+    const LaneNoiseResult result =
+        kernel.FilterNoise({noise.Random.State, noise.Level, {filter.Shape, length}, samples, warmUp}, inputs.get());
+    // The delay line ends holding the last `length` inputs, the reset's
+    // zeros where fewer were fed, the newest shifted in last.
+    for (int32_t i = samples - length; i < samples; ++i)
+        filter.Shift(inputs[static_cast<size_t>(length + i)]);
+    filter.Output.Value = result.Output;
+    squares.Value = result.Squares;
+    noise.Random.Skip(static_cast<uint64_t>(samples) * DrawsPerSample);
 }

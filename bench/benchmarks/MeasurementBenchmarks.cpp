@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times one counting measurement and one noise-power measurement on each
 // compute path this CPU offers, against the floor of a counting measurement:
-// its 1.2 million bare random draws made one after another.
+// its 1.2 million bare random draws made one after another; and the
+// noise-power measurement's cost per random draw against the counting
+// measurement's on the same path.
 
 #include "bench/Bench.h"
 
@@ -48,13 +50,17 @@ std::string CountingName(ComputePath path)
     return "MeasureDistinction1/" + std::string(PathName(path));
 }
 
+std::string NoisePowerName(ComputePath path)
+{
+    return "MeasureNoisePower/" + std::string(PathName(path));
+}
+
 void RegisterMeasurements()
 {
     for (const ComputePath path : AvailableComputePaths()) {
         benchmark::RegisterBenchmark(CountingName(path).c_str(), Measure, SwitchConfiguration{0, 0, 0}, path)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("MeasureNoisePower/" + std::string(PathName(path))).c_str(), Measure,
-            SwitchConfiguration{2, 1, 1}, path)
+        benchmark::RegisterBenchmark(NoisePowerName(path).c_str(), Measure, SwitchConfiguration{2, 1, 1}, path)
             ->Unit(benchmark::kMillisecond);
     }
 }
@@ -73,10 +79,10 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration)
-                seconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
+                milliseconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
     }
 
-    std::map<std::string, double> seconds;
+    std::map<std::string, double> milliseconds;
 };
 
 } // namespace
@@ -92,15 +98,15 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
 
     // Ratios of CPU times from this one run.
-    const auto seconds = [&](const std::string& name) {
-        const auto found = reporter.seconds.find(name);
-        return found == reporter.seconds.end() ? 0.0 : found->second;
+    const auto cpuTime = [&](const std::string& name) {
+        const auto found = reporter.milliseconds.find(name);
+        return found == reporter.milliseconds.end() ? 0.0 : found->second;
     };
-    const double floor = seconds("RandomDrawFloor");
-    const double scalar = seconds(CountingName(ComputePath::Scalar));
+    const double floor = cpuTime("RandomDrawFloor");
+    const double scalar = cpuTime(CountingName(ComputePath::Scalar));
     std::cout << std::fixed << std::setprecision(2);
     for (const ComputePath path : AvailableComputePaths()) {
-        const double measurement = seconds(CountingName(path));
+        const double measurement = cpuTime(CountingName(path));
         if (measurement == 0.0 || floor == 0.0)
             continue;
         std::cout << "Counting measurement, " << PathName(path) << (path == FastestComputePath() ? " (default)" : "")
@@ -108,6 +114,20 @@ int main(int argc, char** argv)
         if (path != ComputePath::Scalar && scalar != 0.0)
             std::cout << ", / scalar " << measurement / scalar;
         std::cout << '\n';
+    }
+    const double noisePowerDraws = static_cast<double>(DetectorBench(Seed).DrawsPerNoisePower());
+    for (const ComputePath path : AvailableComputePaths()) {
+        const double counting = cpuTime(CountingName(path));
+        const double noisePower = cpuTime(NoisePowerName(path));
+        if (counting == 0.0 || noisePower == 0.0)
+            continue;
+        // Milliseconds a measurement to nanoseconds a draw.
+        const double countingPerDraw = counting * 1e6 / DrawsPerCountingMeasurement;
+        const double noisePowerPerDraw = noisePower * 1e6 / noisePowerDraws;
+        std::cout << "Noise-power measurement, " << PathName(path)
+                  << (path == FastestComputePath() ? " (default)" : "") << ": " << noisePowerPerDraw
+                  << " ns per draw, counting " << countingPerDraw << " ns, ratio "
+                  << noisePowerPerDraw / countingPerDraw << '\n';
     }
     return 0;
 }

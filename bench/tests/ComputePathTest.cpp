@@ -133,4 +133,52 @@ TEST(ComputePathTest, StatisticsAndMeasurementsAreTheScalarOnes)
     }
 }
 
+struct NoisePowerCase {
+    int32_t length; // Filter1's
+    int32_t shape;
+    double gain;
+};
+
+// Filter lengths about the lanes' widths and the filter's bounds (at 2 and 3
+// the middle tap is one step back), every shape and none, gains of either
+// sign and zero, up to the largest the lanes take (1e300) and beyond, where
+// infinities and NaNs appear and the lanes leave the filter to the scalar code.
+const NoisePowerCase NoisePowerCases[] = {
+    {2, 2, 1.0}, {3, 4, 1.0}, {7, 1, 2.5}, {8, 3, 1.0}, {16, 2, 0.5}, {17, 4, 1.0}, {33, 1, -7.0},
+    {50, 1, 1.0}, {50, 2, -0.0}, {50, 3, 0.0}, {50, 4, 1e300}, {51, 2, 1e-300}, {199, 1, 1000.0},
+    {200, 4, 3.0}, {50, 0, 1.0}, {50, 5, 1.0}, {50, 2, 1e301}, {50, 1, 1e306}, {50, 4, Infinity},
+    {50, 3, NotANumber},
+};
+
+// Two noise-power measurements in a row on every path, each publishing and
+// leaving what the scalar code does, and taking the draws it declares.
+TEST(ComputePathTest, NoisePowerIsTheScalarOneForEveryFilter)
+{
+    for (const uint32_t seed : Seeds)
+        for (const NoisePowerCase& c : NoisePowerCases) {
+            std::vector<std::unique_ptr<DetectorBench>> benches = BenchPerPath(seed);
+            std::vector<RecordingDisplay> displays(benches.size());
+            const MeasurementInputs inputs{c.shape, 2, c.gain, 0.0, {2, 1, 1}};
+            for (size_t b = 0; b < benches.size(); ++b) {
+                benches[b]->Filter1 = MatchedFilter(c.shape, c.length);
+                benches[b]->RunMeasurement(inputs, displays[b]);
+                benches[b]->RunMeasurement(inputs, displays[b]);
+            }
+            RandomSource skipped;
+            skipped.Seed(seed);
+            skipped.Skip(2 * benches[0]->DrawsPerNoisePower());
+            EXPECT_EQ(benches[0]->Noise.Random.State, skipped.State);
+            for (size_t b = 1; b < benches.size(); ++b) {
+                SCOPED_TRACE(testing::Message() << PathName(benches[b]->Path) << ", seed " << seed << ", length "
+                                                << c.length << ", shape " << c.shape << ", K " << c.gain);
+                ASSERT_EQ(displays[b].Published.size(), 2u);
+                for (size_t run = 0; run < 2; ++run)
+                    EXPECT_TRUE(SameValue(displays[b].Published[run].RegisterReading,
+                        displays[0].Published[run].RegisterReading))
+                        << "run " << run;
+                ExpectSameBench(*benches[b], *benches[0]);
+            }
+        }
+}
+
 } // namespace

@@ -6,10 +6,12 @@
 
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -55,6 +57,15 @@ bool IsSpecial(const QString& name)
     return ::stat(QFile::encodeName(name).constData(), &status) == 0 && !S_ISREG(status.st_mode);
 }
 
+bool IsFifo(const QByteArray& name)
+{
+    struct stat status {};
+    return ::stat(name.constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+// How often a FIFO that no one reads yet is tried again.
+constexpr std::chrono::milliseconds ReaderPoll{10};
+
 // Returns 0, or the errno of the failure.
 int WriteAll(int descriptor, const QByteArray& bytes, const std::atomic<int>* stop)
 {
@@ -88,13 +99,22 @@ std::string OutputFiles::WriteDirectly(const QString& path, const QByteArray& by
         return error == 0 ? std::string() : Failure("cannot write", path, std::strerror(error));
     }
     // Without a reader, a FIFO opened with O_NONBLOCK fails with ENXIO
-    // instead of waiting; once open, it is written blocking.
-    const int nonBlocking = unread_ == UnreadFifo::Fail ? O_NONBLOCK : 0;
+    // instead of waiting; once open, it is written blocking. A wait for a
+    // reader tries again every few milliseconds: a blocking open would not
+    // see a stop that came just before it, and would wait for good.
+    const QByteArray name = QFile::encodeName(path);
+    const bool waitForReader = unread_ == UnreadFifo::Wait && IsFifo(name);
     int descriptor = -1;
-    do
-        descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | nonBlocking);
-    while (descriptor < 0 && errno == EINTR && !Stopped(stop));
-    if (descriptor < 0 || (nonBlocking != 0 && ::fcntl(descriptor, F_SETFL, 0) != 0)) {
+    for (;;) {
+        descriptor = ::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+        if (descriptor >= 0 || Stopped(stop))
+            break;
+        if (errno == ENXIO && waitForReader)
+            std::this_thread::sleep_for(ReaderPoll);
+        else if (errno != EINTR)
+            break;
+    }
+    if (descriptor < 0 || ::fcntl(descriptor, F_SETFL, 0) != 0) {
         const int error = errno;
         if (descriptor >= 0)
             ::close(descriptor);

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # An install into a temporary prefix holds the programs, the module of the
-# window «Характеристики» where the program looks for it, the manual pages,
-# the bash completion, the desktop entry, its metainfo, its icons at every
-# size, the changelog and the copyright file.
+# window «Характеристики» and the sweep's picture module where the programs
+# look for them, the manual pages, the bash completion, the desktop entry,
+# its metainfo, its icons at every size, the changelog and the copyright
+# file.
 set -euo pipefail
 build=$1 app_id=$2
 prefix=$(mktemp -d)
@@ -13,6 +14,7 @@ expected=(
   bin/detector-lab
   bin/detector-lab-sweep
   lib/detector-lab/modules/detector-lab-analysis.so
+  lib/detector-lab/modules/detector-lab-sweep-plot.so
   share/man/man1/detector-lab.1.gz
   share/man/man1/detector-lab-sweep.1.gz
   share/bash-completion/completions/detector-lab-sweep
@@ -49,6 +51,9 @@ nm -D --defined-only "$prefix/lib/detector-lab/modules/detector-lab-analysis.so"
   || { echo "the module does not export its factory" >&2; status=1; }
 strings "$prefix/bin/detector-lab" | grep '\.\./lib/detector-lab/modules$' >/dev/null \
   || { echo "the program does not look for the module in ../lib/detector-lab/modules" >&2; status=1; }
+# The installed sweep draws through its installed picture module.
+"$prefix/bin/detector-lab-sweep" --seed 1 --plot "$prefix/p.png" >/dev/null && file "$prefix/p.png" | grep -q 'PNG image data' \
+  || { echo "the installed sweep draws no picture" >&2; status=1; }
 # The program names its desktop entry, so the desktop ties its window to it.
 strings -el "$prefix/bin/detector-lab" | grep -x "$app_id" >/dev/null || { echo "the program does not name $app_id" >&2; status=1; }
 exit $status

@@ -15,9 +15,10 @@ for lib in libqt6widgets6 libqt6charts6 libqt6svg6 libjpeg62-turbo libc6 fonts-l
   [[ $depends == *"$lib"* ]] || { echo "Depends lacks $lib: $depends" >&2; exit 1; }
 done
 # The install tree is checked file by file (check-install.sh); here the
-# programs, the module and the desktop entry, and what a package adds.
+# programs, the modules and the desktop entry, and what a package adds.
 contents=$(dpkg-deb -c "$deb")
 for file in usr/bin/detector-lab usr/bin/detector-lab-sweep usr/lib/detector-lab/modules/detector-lab-analysis.so \
+            usr/lib/detector-lab/modules/detector-lab-sweep-plot.so \
             usr/share/applications/org.detectorlab.DetectorLab.desktop usr/share/doc/detector-lab/changelog.gz \
             usr/share/doc/detector-lab/copyright; do
   grep -q "\./$file$" <<<"$contents" || { echo "the package lacks $file" >&2; exit 1; }

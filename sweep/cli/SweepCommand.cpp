@@ -2,24 +2,21 @@
 #include "SweepCommand.h"
 
 #include "CommandLine.h"
+#include "PictureModule.h"
 #include "Progress.h"
 #include "VerifyCommand.h"
 #include "common/files/WholeFile.h"
 #include "common/sheets/XlsxWorkbook.h"
 #include "sweep/lib/Sweep.h"
-#include "sweep/lib/SweepPlot.h"
 #include "sweep/lib/SweepReport.h"
 #include "sweepsheet/SweepSheet.h"
 
-#include <QApplication>
 #include <QFile>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <thread>
@@ -29,27 +26,6 @@ namespace sweep {
 namespace {
 
 constexpr const char* ProgramName = "detector-lab-sweep";
-
-// Pictures are drawn off screen: the sweep needs no display, and a user's
-// platform setting is not for it.
-std::unique_ptr<QApplication> EnsureApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-    // Qt's own notices (a missing runtime folder and the like) are not for
-    // the sweep's users.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fputs(qPrintable(message + '\n'), stderr);
-    });
-    static int argc = 1;
-    static char name[] = "detector-lab-sweep";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QApplication>(argc, argv);
-}
 
 uint32_t ClockSeed()
 {
@@ -131,13 +107,14 @@ int RunSweepCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     if (!settings.PlotPath.empty()) {
         const QString path = QFile::decodeName(QByteArray::fromStdString(settings.PlotPath));
-        const std::unique_ptr<QApplication> application = EnsureApplication();
-        QByteArray picture = DrawPlot(settings, seed, results, path.endsWith(".svg", Qt::CaseInsensitive));
-        if (picture.isEmpty()) {
-            err << ProgramName << ": cannot draw " << settings.PlotPath << '\n';
+        const bool svg = path.endsWith(".svg", Qt::CaseInsensitive);
+        std::string error;
+        const std::string picture = DrawPicture(settings, seed, results, svg, error);
+        if (picture.empty()) {
+            err << ProgramName << ": cannot draw " << settings.PlotPath << (error.empty() ? "" : ": " + error) << '\n';
             return 1;
         }
-        files.Add(path, std::move(picture));
+        files.Add(path, QByteArray::fromStdString(picture));
     }
     // A stop before the files are in place leaves them all as they were.
     const std::string fileFailure = files.Write(context.Interruption);

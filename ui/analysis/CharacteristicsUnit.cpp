@@ -13,9 +13,9 @@
 #include "common/WindowFonts.h"
 #include "common/WindowPlacement.h"
 #include "editfloat/EditFloatUnit.h"
-#include "sweep/lib/SweepPlot.h"
 #include "sweep/lib/SweepReport.h"
 #include "sweep/lib/ValueRange.h"
+#include "sweep/plot/SweepPlot.h"
 #include "sweepsheet/SweepSheet.h"
 #include "theory/Experiment.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SweepPlotView.h"
 
-#include "sweep/lib/SweepPlot.h"
+#include "sweep/plot/SweepPlot.h"
 
 #include <QGraphicsScene>
 #include <QMouseEvent>

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <thread>
 
 #include <fcntl.h>
@@ -85,4 +88,29 @@ TEST_F(OutputFilesTest, AFifoThatNoOneReadsFailsTheSetAtOnceWhereAWaitWouldHangA
     EXPECT_EQ(files.Write(), "cannot open " + Path("unread").toStdString() + ": No such device or address");
     EXPECT_TRUE(fs::is_fifo(folder_ / "unread"));
     EXPECT_EQ(Read("kept.bmp"), "old\n");
+}
+
+// A stop that comes before the write begins to wait for a reader (Ctrl-C
+// just as the sweep ends) ends the wait as one that comes during it.
+TEST_F(OutputFilesTest, AWaitForAReaderEndsOnAStopThatCameBeforeIt)
+{
+    ASSERT_EQ(mkfifo((folder_ / "unread").c_str(), 0600), 0);
+    for (const int stopBefore : {SIGINT, 0}) {
+        std::atomic<int> stop{stopBefore};
+        OutputFiles files;
+        files.Add(Path("unread"), "nobody listens\n");
+        auto writing = std::async(std::launch::async, [&] { return files.Write(&stop); });
+        if (stopBefore == 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            stop = SIGTERM;
+        }
+        const bool ended = writing.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        // A writer left waiting is let go by a reader, so that the test ends.
+        const int reader = ended ? -1 : open((folder_ / "unread").c_str(), O_RDONLY | O_NONBLOCK);
+        EXPECT_TRUE(ended) << "stop " << stopBefore;
+        EXPECT_EQ(writing.get().rfind("cannot open " + File("unread"), 0), 0u);
+        if (reader >= 0)
+            close(reader);
+        EXPECT_TRUE(fs::is_fifo(folder_ / "unread"));
+    }
 }

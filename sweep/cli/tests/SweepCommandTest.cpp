@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "sweep/cli/PictureModule.h"
 #include "sweep/cli/SweepCommand.h"
-#include "sweep/lib/SweepPlot.h"
+#include "sweep/plot/SweepPlot.h"
 #include "tools/testsupport/TestFolder.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -181,23 +183,19 @@ TEST_F(SweepCommand, PicturesDecodeToTheirSize)
     }
 }
 
-TEST(SweepPlotChoice, PairsDrawTheirCharacteristicAndSinglesTheirCurve)
-{
-    SweepSettings settings;
-    settings.Thresholds = {0, 1};
-    settings.Experiments = {Experiment::FalseAlarms, Experiment::Detection};
-    EXPECT_EQ(ChoosePlot(settings), PlotKind::Characteristic);
-    settings.Experiments = {Experiment::Detection, Experiment::Distinction1};
-    EXPECT_EQ(ChoosePlot(settings), PlotKind::AgainstThreshold);
-    settings.Thresholds = {0};
-    settings.Experiments = {Experiment::Distinction2, Experiment::Distinction1};
-    EXPECT_EQ(ChoosePlot(settings), PlotKind::AgainstGain);
-}
-
+// The pictures come from the real picture module, loaded as the program
+// loads it, into a process that already has an application object.
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    std::string error;
+    const PlotDrawer drawer = LoadPictureModule(DL_SWEEP_PLOT_MODULE_FILE, error);
+    if (drawer == nullptr) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    SetPlotDrawer(drawer);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

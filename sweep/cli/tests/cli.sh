@@ -59,6 +59,37 @@ expect 2 --verify "$folder/table.csv" --seed 1
 expect 2 --verify "$folder/sweep.csv"
 grep -q "line 1: not a Detector Lab journal" "$folder/err" || { fail "a sweep's CSV taken for a journal"; cat "$folder/err"; }
 
+# Qt Gui, Widgets, Charts, SVG and OpenGL come with the picture module, which
+# only a picture loads: what the dynamic loader opens tells.
+drawing_libraries() { # the command's arguments
+  LD_DEBUG=files "$sweep" "$@" 2>&1 >/dev/null | grep -oE 'file=libQt6(Gui|Widgets|Charts|Svg|OpenGL)\.' | sort -u
+}
+for arguments in "--help" "--version" "--seed 1" "--seed 1 --threshold 0:100:10 --csv $folder/l.csv" \
+                 "--verify $folder/sweep.csv"; do
+  loaded=$(eval "drawing_libraries $arguments" | tr '\n' ' ')
+  [ -z "$loaded" ] || fail "$arguments loads $loaded"
+done
+[ "$(drawing_libraries --seed 1 --plot "$folder/l.png" | wc -l)" -eq 5 ] || fail "a picture loads not all its libraries"
+rm -f "$folder/l.csv" "$folder/l.png"
+
+# A picture module that is missing or damaged: one line and status 1, no
+# file written, the program unharmed.
+mkdir "$folder/alone"
+cp "$sweep" "$folder/alone/"
+echo kept >"$folder/kept.csv"
+alone() { # the module's state, then the message expected
+  "$folder/alone/$(basename "$sweep")" --seed 1 --csv "$folder/kept.csv" --plot "$folder/a.png" \
+    >"$folder/out" 2>"$folder/err"
+  local got=$?
+  [ "$got" -eq 1 ] && [ "$(wc -l <"$folder/err")" -eq 1 ] \
+    && grep -q "^detector-lab-sweep: cannot draw $folder/a.png: .*$2" "$folder/err" \
+    || { fail "$1 module: exit $got"; cat "$folder/err"; }
+  [ ! -e "$folder/a.png" ] && [ "$(cat "$folder/kept.csv")" = kept ] || fail "$1 module: a file was written"
+}
+alone missing "the picture module .* is missing"
+head -c 100000 "$(dirname "$sweep")/detector-lab-sweep-plot.so" >"$folder/alone/detector-lab-sweep-plot.so"
+alone "a cut" "the file is cut short"
+rm -r "$folder/alone" "$folder/kept.csv"
 # A journal of a 60 MiB line is refused in a few lines of memory: the line
 # is never held whole (under AddressSanitizer, which reserves far more
 # address space, the limit is its own).
@@ -110,13 +141,18 @@ for values in "--threshold 50,50.00000000000001" "--experiment noise-power --gai
 done
 
 # Interrupted: no file, one line, 128 + the signal. The signal is sent once
-# the program catches it (SigCgt), so no timing is assumed.
+# the program catches it (SigCgt), so no timing is assumed. The process must
+# be the program already: until it is, it is a copy of this shell, which
+# catches signals of its own (and would run this script's EXIT trap).
 set -m # background jobs keep SIGINT as it is
+program=$(readlink -f "$sweep")
 interrupt() { # signal, status, then the arguments
   local signal=$1 want=$2; shift 2
   "$sweep" "$@" >"$folder/out" 2>"$folder/err" &
   local pid=$! caught=0
   for _ in $(seq 600); do
+    # The program first, its signals after: both read once it runs.
+    [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" = "$program" ] || { sleep 0.1; continue; }
     mask=$(awk '/^SigCgt/ {print $2}' "/proc/$pid/status" 2>/dev/null)
     [ -n "$mask" ] && [ $((0x$mask & 0x4002)) -eq $((0x4002)) ] && { caught=1; break; }
     sleep 0.1

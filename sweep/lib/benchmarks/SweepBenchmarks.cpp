@@ -6,8 +6,8 @@
 // cores); and a picture's time and peak memory as its points grow, a curve
 // for every two of them.
 #include "sweep/lib/Sweep.h"
-#include "sweep/lib/SweepPlot.h"
 #include "sweep/lib/SweepReport.h"
+#include "sweep/plot/SweepPlot.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/PlainMessage.h"
-#include "sweep/lib/SweepPlot.h"
+#include "sweep/plot/SweepPlot.h"
 #include "tools/testsupport/LabWindows.h"
 #include "tools/testsupport/XlsxCells.h"
 #include "ui/analysis/CharacteristicsUnit.h"

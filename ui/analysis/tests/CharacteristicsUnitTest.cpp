@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/PlainMessage.h"
-#include "sweep/lib/SweepPlot.h"
 #include "sweep/lib/SweepReport.h"
 #include "sweep/lib/ValueRange.h"
+#include "sweep/plot/SweepPlot.h"
 #include "tools/testsupport/LabWindows.h"
 #include "ui/analysis/CharacteristicsUnit.h"
 #include "ui/analysis/SweepPlotView.h"

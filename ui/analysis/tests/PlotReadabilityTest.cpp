@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sweep/lib/SweepPlot.h"
+#include "sweep/plot/SweepPlot.h"
 #include "tools/testsupport/LabWindows.h"
 #include "ui/analysis/CharacteristicsUnit.h"
 #include "ui/analysis/SweepPlotView.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SweepPlot.h"
 
-#include "AxisScale.h"
 #include "common/text/NumberText.h"
+#include "sweep/lib/AxisScale.h"
 #include "theory/Theory.h"
 
 #include <QBuffer>

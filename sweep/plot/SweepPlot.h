@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Sweep.h"
+#include "sweep/lib/Sweep.h"
 
 #include <QByteArray>
 #include <QPointF>
