@@ -104,9 +104,13 @@ public:
         cursor_.insertText(text);
     }
 
-    void Heading(const QString& text)
+    // A section's heading; the pictures' section starts a page, so that its
+    // heading never stands alone at the foot of one.
+    void Heading(const QString& text, bool onNewPage = false)
     {
         QTextBlockFormat block;
+        if (onNewPage)
+            block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         block.setTopMargin(14);
         block.setBottomMargin(6);
         block.setHeadingLevel(2);
@@ -292,11 +296,11 @@ void MarkRows(const std::vector<std::vector<int64_t>>& rows, const std::set<int6
 }
 
 // Each table's columns fill the text's width (percent).
-const std::vector<ShownColumn> CountColumns{{"точка", "точка", 5}, {"строки журнала", "строки", 9},
-    {"опыт", "опыт", 13}, {"сигнал 1", "сигналы", 7, "сигнал 2", ", "}, {"K", "K", 5}, {"H, мВ", "H, мВ", 6},
-    {"счётчик", "счётчик / опытов", 11, "опытов", " / "}, {"частота", "частота", 8},
+const std::vector<ShownColumn> CountColumns{{"точка", "точка", 6}, {"строки журнала", "строки", 7},
+    {"опыт", "опыт", 13}, {"сигнал 1", "сигналы", 8, "сигнал 2", ", "}, {"K", "K", 4}, {"H, мВ", "H, мВ", 6},
+    {"счётчик", "счётчик / опытов", 11, "опытов", " / "}, {"частота", "частота", 7},
     {"нижняя граница 95 %", "интервал 95 %", 14, "верхняя граница 95 %", "…"}, {"теория", "теория", 7},
-    {"вердикт", "вердикт", 9}, {"пара: точка", "пара", 6}};
+    {"вердикт", "вердикт", 11}, {"пара: точка", "пара", 6}};
 
 const std::vector<ShownColumn> CharacteristicColumns{{"характеристика", "характеристика", 13},
     {"сигнал 1", "сигналы", 7, "сигнал 2", ", "}, {"K", "K", 6}, {"H, мВ", "H, мВ", 7}, {"точки", "точки", 8},
@@ -365,7 +369,7 @@ void WriteDocument(Writer& writer, const ReportSource& source, const std::vector
     if (const QString unpaired = UnpairedSummary(analysis); !unpaired.isEmpty())
         writer.Paragraph(unpaired);
 
-    writer.Heading(QStringLiteral("4. Графики"));
+    writer.Heading(QStringLiteral("4. Графики"), !pictures.empty());
     if (pictures.empty())
         writer.Paragraph(QStringLiteral("Точек для графиков нет."));
     for (size_t i = 0; i < pictures.size(); ++i)

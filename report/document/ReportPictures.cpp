@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportPictures.h"
 
-#include "sweep/lib/SweepPlot.h"
+#include "sweep/plot/SweepPlot.h"
 #include "theory/Theory.h"
 
 #include <QPainter>
