@@ -57,11 +57,24 @@ Cell PartnerOf(const JournalAnalysis& analysis, size_t point)
 
 } // namespace
 
+// The rows' numbers, a run of three or more as a range: "1–3, 5, 7".
 std::string RowsText(const std::vector<int64_t>& rows)
 {
     std::string text;
-    for (int64_t row : rows)
-        text += (text.empty() ? "" : ", ") + std::to_string(row);
+    for (size_t i = 0; i < rows.size();) {
+        size_t last = i;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1)
+            ++last;
+        if (!text.empty())
+            text += ", ";
+        if (last >= i + 2) {
+            text += std::to_string(rows[i]) + "–" + std::to_string(rows[last]);
+            i = last + 1;
+        } else {
+            text += std::to_string(rows[i]);
+            ++i;
+        }
+    }
     return text;
 }
 

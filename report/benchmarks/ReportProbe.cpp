@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Times a lab report of a session of 200 rows, as a student measures it:
-// detection and false alarms over H at two gains, both distinctions over H,
-// noise-power readings at several K, a few refusals. Prints the median of
+// Times a lab report of a session of 200 rows, as a student measures it
+// (tools/testsupport/ReportSession.h). Prints the median of
 // the runs for the analysis, the PDF with its pictures, the ODT and the
 // workbook; writes the session's journal and its PDF where asked.
 //   report-probe [runs] [folder for session.csv and report.pdf]
-#include "bench/DetectorBench.h"
 #include "journal/JournalCsv.h"
 #include "report/JournalAnalysis.h"
 #include "report/document/ReportDocument.h"
+#include "tools/testsupport/ReportSession.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,36 +20,6 @@
 #include <vector>
 
 namespace {
-
-constexpr SwitchConfiguration Distinction1{0, 0, 0};
-constexpr SwitchConfiguration Detection{0, 1, 0};
-constexpr SwitchConfiguration Distinction2{1, 0, 0};
-constexpr SwitchConfiguration FalseAlarms{2, 1, 0};
-constexpr SwitchConfiguration NoisePower{2, 1, 1};
-constexpr SwitchConfiguration Refused{0, 0, 1};
-
-journal::Journal Session(uint32_t seed)
-{
-    std::vector<MeasurementInputs> measured;
-    for (double k : {4.0, 8.0})
-        for (int h = -40; h <= 100; h += 10)
-            for (SwitchConfiguration switches : {Detection, FalseAlarms})
-                measured.push_back({1, 2, k, static_cast<double>(h), switches});
-    for (int h = -100; h <= 100; h += 10)
-        for (SwitchConfiguration switches : {Distinction1, Distinction2})
-            measured.push_back({1, 2, 20.0, static_cast<double>(h), switches});
-    for (double k : {0.5, 1.0, 2.0, 3.0, 4.0})
-        for (int run = 0; run < 9; ++run)
-            measured.push_back({1, 2, k, 0.0, NoisePower});
-    while (measured.size() < 200)
-        measured.push_back({1, 2, 1.0, 0.0, Refused});
-    DetectorBench bench(seed);
-    journal::Journal journal{seed, {}};
-    for (const MeasurementInputs& inputs : measured)
-        journal.Rows.push_back({static_cast<int64_t>(journal.Rows.size()) + 1, "2026-12-09T10:00:00+03:00", inputs,
-            bench.Measure(inputs).value_or(MeasurementResult{})});
-    return journal;
-}
 
 double MedianMilliseconds(int runs, const std::function<void()>& work)
 {
@@ -73,7 +42,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    const journal::Journal journal = Session(2026);
+    const journal::Journal journal = report::test::StudentSession(2026);
     report::ReportSource source;
     source.Title = {QStringLiteral("Иванов И. И."), QStringLiteral("РТ-21"), QStringLiteral("09.12.2026")};
     source.JournalFile = QStringLiteral("session.csv");

@@ -315,6 +315,24 @@ const std::vector<ShownColumn> NoisePowerColumns{{"строки журнала",
     {"нижняя граница 95 %", "интервал 95 % для среднего", 14, "верхняя граница 95 %", "…"},
     {"вердикт", "вердикт", 10}};
 
+// A table of the document shows this many rows at most: a report stays a
+// document to read (about twelve pages of a table) however long the journal,
+// and the workbook keeps every row.
+constexpr size_t MaxShownRows = 300;
+
+void WriteTable(Writer& writer, DocumentTable shown)
+{
+    const size_t rows = shown.Rows.size();
+    if (rows > MaxShownRows)
+        shown.Rows.resize(MaxShownRows);
+    writer.Table(shown);
+    if (rows > MaxShownRows)
+        writer.Paragraph(QStringLiteral("Показаны первые %1 строк таблицы из %2; таблица целиком — в книге XLSX "
+                                        "этого отчёта.")
+                             .arg(MaxShownRows)
+                             .arg(rows));
+}
+
 void WriteDocument(Writer& writer, const ReportSource& source, const std::vector<ReportPicture>& pictures)
 {
     const JournalAnalysis& analysis = source.Analysis;
@@ -346,14 +364,14 @@ void WriteDocument(Writer& writer, const ReportSource& source, const std::vector
         for (const CountPoint& point : analysis.Counts)
             rows.push_back(point.Rows);
         MarkRows(rows, source.DifferingRows, 1, shown);
-        writer.Table(shown);
+        WriteTable(writer, std::move(shown));
     }
     const sheets::Table pairs = CharacteristicTable(analysis);
     if (!pairs.Rows.empty()) {
         writer.Paragraph(QStringLiteral("Таблица 2. Точки рабочих характеристик: обнаружение против ложных тревог "
                                         "и решения «сигнал 1» при сигнале 1 против решений «сигнал 1» при сигнале 2, "
                                         "при одних и тех же формах сигналов, K и H."));
-        writer.Table(Shown(pairs, CharacteristicColumns));
+        WriteTable(writer, Shown(pairs, CharacteristicColumns));
     }
     const sheets::Table readings = NoisePowerTable(analysis);
     if (!readings.Rows.empty()) {
@@ -364,7 +382,7 @@ void WriteDocument(Writer& writer, const ReportSource& source, const std::vector
         for (const NoisePowerPoint& point : analysis.NoisePower)
             rows.push_back(point.Rows);
         MarkRows(rows, source.DifferingRows, 0, shown);
-        writer.Table(shown);
+        WriteTable(writer, std::move(shown));
     }
     if (const QString unpaired = UnpairedSummary(analysis); !unpaired.isEmpty())
         writer.Paragraph(unpaired);

@@ -93,6 +93,8 @@ std::vector<Configuration> ConfigurationsUsed(const JournalAnalysis& analysis)
 QString RowsSummary(const ReportSource& source)
 {
     const JournalAnalysis& analysis = source.Analysis;
+    if (analysis.Rows == 0)
+        return QStringLiteral("Журнал не содержит ни одной строки: измерений для отчёта нет.");
     QString text = QStringLiteral("Журнал содержит %1; из них %2 (положения ключей, не соответствующие ни одному "
                                   "опыту) — они учтены, но не показаны. Опыты со счётчиком дали %3, измерения "
                                   "мощности шума — %4.")
@@ -122,10 +124,28 @@ QString UnpairedSummary(const JournalAnalysis& analysis)
 
 QString MarkedRows(const std::vector<int64_t>& rows, const std::set<int64_t>& differing)
 {
-    QStringList numbers;
-    for (int64_t row : rows)
-        numbers << QString::number(row) + (differing.contains(row) ? QStringLiteral("*") : QString());
-    return numbers.join(QStringLiteral(", "));
+    // Runs of three and more rows that reproduce as one range; a cell of a
+    // thousand repeated readings stays a line or two.
+    constexpr qsizetype MaxPieces = 12;
+    QStringList pieces;
+    for (size_t i = 0; i < rows.size();) {
+        size_t last = i;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1 && !differing.contains(rows[i])
+               && !differing.contains(rows[last + 1]))
+            ++last;
+        if (last >= i + 2) {
+            pieces << QStringLiteral("%1–%2").arg(rows[i]).arg(rows[last]);
+            i = last + 1;
+        } else {
+            pieces << QString::number(rows[i]) + (differing.contains(rows[i]) ? QStringLiteral("*") : QString());
+            ++i;
+        }
+    }
+    if (pieces.size() > MaxPieces) {
+        pieces.resize(MaxPieces);
+        pieces << QStringLiteral("… (всего %1)").arg(Counted(rows.size(), "строка", "строки", "строк"));
+    }
+    return pieces.join(QStringLiteral(", "));
 }
 
 QString ComparisonSummary(const JournalAnalysis& analysis)
@@ -166,6 +186,8 @@ std::vector<QString> VerificationText(const ReportSource& source)
         QStringLiteral("detector-lab-sweep --verify %1").arg(file)};
     if (!source.RowsReplayed)
         text.push_back(QStringLiteral("При составлении отчёта журнал не проверялся."));
+    else if (source.DifferingRows.empty() && *source.RowsReplayed == 1)
+        text.push_back(QStringLiteral("Проверка при составлении отчёта: единственная строка воспроизводится."));
     else if (source.DifferingRows.empty())
         text.push_back(QStringLiteral("Проверка при составлении отчёта: все %1 воспроизводятся.")
                            .arg(Counted(*source.RowsReplayed, "строка", "строки", "строк")));

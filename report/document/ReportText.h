@@ -31,7 +31,9 @@ std::vector<Configuration> ConfigurationsUsed(const JournalAnalysis& analysis);
 QString RowsSummary(const ReportSource& source);
 // Points that pair with nothing; empty when every point has its pair.
 QString UnpairedSummary(const JournalAnalysis& analysis);
-// The rows' numbers, a "*" after each that did not reproduce: "1, 3*".
+// The rows' numbers, a run of three or more that reproduce as a range, a "*"
+// after each that did not reproduce ("1–3, 5*, 6"); at most twelve pieces,
+// then how many rows there are.
 QString MarkedRows(const std::vector<int64_t>& rows, const std::set<int64_t>& differing);
 
 // How many points agree with theory at the 95 % level, and what that means.
