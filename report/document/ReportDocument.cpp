@@ -191,7 +191,10 @@ public:
             image.fill(Qt::white);
             QPainter painter(&image);
             painter.setRenderHint(QPainter::Antialiasing);
-            pictures_[index].Paint(painter, QRectF(QPointF(0, 0), PictureSize * ImageScale));
+            // Laid out at the page's size, as in a PDF, and drawn finer: its
+            // labels keep their size beside the text.
+            painter.scale(ImageScale, ImageScale);
+            pictures_[index].Paint(painter, QRectF(QPointF(0, 0), PictureSize));
             painter.end();
             const QString name = QStringLiteral("picture%1.png").arg(index + 1);
             document_.addResource(QTextDocument::ImageResource, QUrl(name), image);

@@ -41,6 +41,12 @@ PlotFileNameChooser& PictureChooser()
     return chooser;
 }
 
+ReportFileNameChooser& ReportChooser()
+{
+    static ReportFileNameChooser chooser;
+    return chooser;
+}
+
 ReplaceFileQuestion& Question()
 {
     static ReplaceFileQuestion question;
@@ -74,6 +80,17 @@ SaveDialogKind PlotDialog()
 {
     static QString lastFolder;
     return {"png", "Рисунки PNG (*.png);;Рисунки SVG (*.svg)", QStringLiteral("Характеристика.png"), true, lastFolder};
+}
+
+// One dialog for the report's three forms, so that they open in one folder.
+SaveDialogKind ReportDialog(const QString& extension)
+{
+    static QString lastFolder;
+    const char* filter = extension == QStringLiteral("pdf") ? "Документы PDF (*.pdf)"
+        : extension == QStringLiteral("odt")                 ? "Документы ODF (*.odt)"
+                                                              : "Книги Excel (*.xlsx)";
+    return {extension == QStringLiteral("pdf") ? "pdf" : extension == QStringLiteral("odt") ? "odt" : "xlsx", filter,
+        QStringLiteral("Отчёт.") + extension, false, lastFolder};
 }
 
 // A name filter's suffix: "svg" of "Рисунки SVG (*.svg)".
@@ -242,6 +259,20 @@ BitmapFileNameChooser SetBitmapFileNameChooser(BitmapFileNameChooser chooser)
 TableFileChooser SetTableFileChooser(TableFileChooser chooser)
 {
     return std::exchange(TableChooser(), std::move(chooser));
+}
+
+std::optional<QString> ChooseReportFileName(QWidget* owner, const QString& extension)
+{
+    const std::optional<QString> chosen
+        = ReportChooser() ? ReportChooser()(owner, extension) : RunSaveDialog(owner, ReportDialog(extension));
+    if (!chosen)
+        return std::nullopt;
+    return ProperFileName(*chosen, {"." + extension}, "." + extension);
+}
+
+ReportFileNameChooser SetReportFileNameChooser(ReportFileNameChooser chooser)
+{
+    return std::exchange(ReportChooser(), std::move(chooser));
 }
 
 PlotFileNameChooser SetPlotFileNameChooser(PlotFileNameChooser chooser)

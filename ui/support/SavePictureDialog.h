@@ -45,6 +45,14 @@ std::optional<TableFile> ChooseTableFile(QWidget* owner, const QString& initialN
 // cancelled.
 std::optional<QString> ChoosePlotFileName(QWidget* owner);
 
+// Asks for the name of the lab report's file in one form: `extension` is
+// "pdf", "odt" or "xlsx", the filter «Документы PDF (*.pdf)», «Документы
+// ODF (*.odt)» or «Книги Excel (*.xlsx)», the initial name "Отчёт.pdf" (and
+// so on), in the folder of the report name last chosen. A name with another
+// extension is corrected after a message (ProperFileName). Returns the full
+// name chosen, or nothing when cancelled.
+std::optional<QString> ChooseReportFileName(QWidget* owner, const QString& extension);
+
 // The name with one of the extensions (lower case, with their full stop,
 // any letter case in the name): as it is, or with `proper` in place of its
 // own after the message "<name>:\nФормат файлов <extension> не
@@ -69,5 +77,7 @@ TableFileChooser SetTableFileChooser(TableFileChooser chooser);
 using PlotFileNameChooser = std::function<std::optional<QString>(QWidget* owner)>;
 PlotFileNameChooser SetPlotFileNameChooser(PlotFileNameChooser chooser);
 
+using ReportFileNameChooser = std::function<std::optional<QString>(QWidget* owner, const QString& extension)>;
+ReportFileNameChooser SetReportFileNameChooser(ReportFileNameChooser chooser);
 using ReplaceFileQuestion = std::function<bool(const QString& fileName)>;
 ReplaceFileQuestion SetReplaceFileQuestion(ReplaceFileQuestion question);

@@ -58,7 +58,7 @@ class CharacteristicsExportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SetCharacteristicsFactory(NewCharacteristicsForm); }
+    void initTestCase() { SetAnalysisFactories({NewCharacteristicsForm, nullptr}); }
 
     // The table shows rounded numbers; «CSV для Excel», the workbook and
     // the copy keep every digit under the window's Russian headings.

@@ -99,18 +99,18 @@ class CharacteristicsUnitTest : public QObject {
 
 private slots:
     // The test links the window; the program loads it from its module.
-    void initTestCase() { SetCharacteristicsFactory(NewCharacteristicsForm); }
+    void initTestCase() { SetAnalysisFactories({NewCharacteristicsForm, nullptr}); }
 
     // Without its module (none lies beside this test) the menu item says so
     // and opens nothing; asked again, it tries again.
     void aMissingModuleIsReported()
     {
-        const CharacteristicsFactory linked = SetCharacteristicsFactory(nullptr);
+        const AnalysisFactories linked = SetAnalysisFactories({});
         LabWindows lab;
         PlainMessageRecorder recorder;
         lab.program.Analysis->CharacteristicsItem->trigger();
         lab.program.Analysis->CharacteristicsItem->trigger();
-        SetCharacteristicsFactory(linked);
+        SetAnalysisFactories(linked);
         QCOMPARE(recorder.messages.size(), 2);
         QVERIFY(recorder.messages[0].startsWith(QStringLiteral("Окно «Характеристики» недоступно")));
         QVERIFY(lab.CharacteristicsWindow() == nullptr);

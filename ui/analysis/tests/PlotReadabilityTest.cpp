@@ -58,7 +58,7 @@ class PlotReadabilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SetCharacteristicsFactory(NewCharacteristicsForm); }
+    void initTestCase() { SetAnalysisFactories({NewCharacteristicsForm, nullptr}); }
 
     // On a screen of 800 x 600 the picture is laid out at its view's size
     // and shown unscaled: no label under 9 pt, numbers with decimal commas.

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ReportTitleDialog.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QSettings>
+
+#include <memory>
+#include <utility>
+
+namespace {
+
+ReportTitleQuestion& Question()
+{
+    static ReportTitleQuestion question;
+    return question;
+}
+
+// The program's settings, wherever they are kept on this system.
+std::unique_ptr<QSettings> Settings()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Detector Lab"),
+        QStringLiteral("detector-lab"));
+}
+
+const QString StudentKey = QStringLiteral("report/student");
+const QString GroupKey = QStringLiteral("report/group");
+
+QLineEdit* Field(QDialog& dialog, const char* name, const QString& text)
+{
+    auto* field = new QLineEdit(text, &dialog);
+    field->setObjectName(QString::fromUtf8(name));
+    field->setMaxLength(120);
+    field->setMinimumWidth(280);
+    return field;
+}
+
+std::optional<report::ReportTitle> RunDialog(QWidget* owner, const report::ReportTitle& shown)
+{
+    QDialog dialog(owner);
+    dialog.setObjectName(QStringLiteral("ReportTitleDialog"));
+    dialog.setWindowTitle(QStringLiteral("Титульный лист отчёта"));
+    auto* form = new QFormLayout(&dialog);
+    QLineEdit* student = Field(dialog, "StudentField", shown.Student);
+    QLineEdit* group = Field(dialog, "GroupField", shown.Group);
+    QLineEdit* date = Field(dialog, "DateField", shown.Date);
+    form->addRow(QStringLiteral("&Студент:"), student);
+    form->addRow(QStringLiteral("&Группа:"), group);
+    form->addRow(QStringLiteral("&Дата:"), date);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return report::ReportTitle{student->text().trimmed(), group->text().trimmed(), date->text().trimmed()};
+}
+
+} // namespace
+
+report::ReportTitle RememberedReportTitle()
+{
+    const std::unique_ptr<QSettings> settings = Settings();
+    return {settings->value(StudentKey).toString(), settings->value(GroupKey).toString(),
+        QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))};
+}
+
+bool ReportTitleRemembered()
+{
+    return Settings()->contains(StudentKey);
+}
+
+void RememberReportTitle(const report::ReportTitle& title)
+{
+    const std::unique_ptr<QSettings> settings = Settings();
+    settings->setValue(StudentKey, title.Student);
+    settings->setValue(GroupKey, title.Group);
+}
+
+std::optional<report::ReportTitle> AskReportTitle(QWidget* owner, const report::ReportTitle& shown)
+{
+    return Question() ? Question()(owner, shown) : RunDialog(owner, shown);
+}
+
+ReportTitleQuestion SetReportTitleQuestion(ReportTitleQuestion question)
+{
+    return std::exchange(Question(), std::move(question));
+}
