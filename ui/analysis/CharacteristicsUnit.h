@@ -107,6 +107,7 @@ protected:
 private:
     void BuildControls();
     void DrawingChanged();
+    void RestoreChoices();
     void ShowProgress();
     void RunFinished(bool complete);
     void ShowResults();

@@ -36,7 +36,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The journal goes to a data folder of the test's own, never the user's.
 XDG_DATA_HOME=$(mktemp -d)
-export XDG_DATA_HOME
+# The program's settings too, apart from the user's: it starts as new.
+XDG_CONFIG_HOME=$XDG_DATA_HOME/config
+export XDG_DATA_HOME XDG_CONFIG_HOME
 
 "$program" &
 pid=$!

@@ -76,6 +76,7 @@ void JournalMenu::OpenJournalItemClick()
 {
     if (!OpenReport)
         return;
-    if (const std::optional<QString> path = ChooseJournalFile(window_, KeptJournal::Folder()))
+    if (const std::optional<QString> path
+        = ChooseJournalFile(window_, KeptJournal::Folder(), QStringLiteral("Открыть журнал")))
         OpenReport(*path, {});
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportTitleDialog.h"
 
+#include "common/settings/ProgramSettings.h"
+
 #include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -8,7 +10,6 @@
 #include <QLineEdit>
 #include <QSettings>
 
-#include <memory>
 #include <utility>
 
 namespace {
@@ -17,13 +18,6 @@ ReportTitleQuestion& Question()
 {
     static ReportTitleQuestion question;
     return question;
-}
-
-// The program's settings, wherever they are kept on this system.
-std::unique_ptr<QSettings> Settings()
-{
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Detector Lab"),
-        QStringLiteral("detector-lab"));
 }
 
 const QString StudentKey = QStringLiteral("report/student");
@@ -63,19 +57,19 @@ std::optional<report::ReportTitle> RunDialog(QWidget* owner, const report::Repor
 
 report::ReportTitle RememberedReportTitle()
 {
-    const std::unique_ptr<QSettings> settings = Settings();
+    const std::unique_ptr<QSettings> settings = OpenProgramSettings();
     return {settings->value(StudentKey).toString(), settings->value(GroupKey).toString(),
         QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))};
 }
 
 bool ReportTitleRemembered()
 {
-    return Settings()->contains(StudentKey);
+    return OpenProgramSettings()->contains(StudentKey);
 }
 
 void RememberReportTitle(const report::ReportTitle& title)
 {
-    const std::unique_ptr<QSettings> settings = Settings();
+    const std::unique_ptr<QSettings> settings = OpenProgramSettings();
     settings->setValue(StudentKey, title.Student);
     settings->setValue(GroupKey, title.Group);
 }

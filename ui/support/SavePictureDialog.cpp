@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SavePictureDialog.h"
 
+#include "RememberedFolder.h"
 #include "common/PlainMessage.h"
 #include "common/WindowPlacement.h"
 
@@ -53,44 +54,40 @@ ReplaceFileQuestion& Question()
     return question;
 }
 
-// What a save dialog offers; `lastFolder` is the folder of the name last
-// chosen in a dialog of its kind: it opens there next time.
+// What a save dialog offers; it opens in the folder of the name last chosen
+// in a dialog of its kind (`FolderKind`), in this run or an earlier one.
 struct SaveDialogKind {
     const char* Suffix;
     const char* Filter; // filters apart by ";;", each with the suffix it gives last
     QString InitialName;
     bool Preview;
-    QString& LastFolder;
+    const char* FolderKind;
 };
 
 SaveDialogKind BitmapDialog()
 {
-    static QString lastFolder;
-    return {"bmp", "Bitmaps (*.bmp)", "Рисунок.bmp", true, lastFolder};
+    return {"bmp", "Bitmaps (*.bmp)", "Рисунок.bmp", true, "pictures"};
 }
 
 // The table dialog's filters, in the order of sheets::TableForm.
 SaveDialogKind TableDialog(const QString& initialName)
 {
-    static QString lastFolder;
-    return {"csv", "Таблицы CSV (*.csv);;CSV для Excel (*.csv);;Книги Excel (*.xlsx)", initialName, false, lastFolder};
+    return {"csv", "Таблицы CSV (*.csv);;CSV для Excel (*.csv);;Книги Excel (*.xlsx)", initialName, false, "tables"};
 }
 
 SaveDialogKind PlotDialog()
 {
-    static QString lastFolder;
-    return {"png", "Рисунки PNG (*.png);;Рисунки SVG (*.svg)", QStringLiteral("Характеристика.png"), true, lastFolder};
+    return {"png", "Рисунки PNG (*.png);;Рисунки SVG (*.svg)", QStringLiteral("Характеристика.png"), true, "pictures"};
 }
 
 // One dialog for the report's three forms, so that they open in one folder.
 SaveDialogKind ReportDialog(const QString& extension)
 {
-    static QString lastFolder;
     const char* filter = extension == QStringLiteral("pdf") ? "Документы PDF (*.pdf)"
         : extension == QStringLiteral("odt")                 ? "Документы ODF (*.odt)"
                                                               : "Книги Excel (*.xlsx)";
     return {extension == QStringLiteral("pdf") ? "pdf" : extension == QStringLiteral("odt") ? "odt" : "xlsx", filter,
-        QStringLiteral("Отчёт.") + extension, false, lastFolder};
+        QStringLiteral("Отчёт.") + extension, false, "reports"};
 }
 
 // A name filter's suffix: "svg" of "Рисунки SVG (*.svg)".
@@ -146,8 +143,8 @@ std::optional<QString> RunSaveDialog(QWidget* owner, const SaveDialogKind& kind,
         const QFileInfo typed(dialog.selectedFiles().value(0));
         dialog.selectFile(typed.completeBaseName() + '.' + SuffixOf(filter));
     });
-    if (QFileInfo(kind.LastFolder).isDir())
-        dialog.setDirectory(kind.LastFolder);
+    if (const QString folder = RememberedFolder(kind.FolderKind); !folder.isEmpty())
+        dialog.setDirectory(folder);
     dialog.selectFile(kind.InitialName);
     if (kind.Preview)
         AddPreviewPane(dialog);
@@ -160,7 +157,7 @@ std::optional<QString> RunSaveDialog(QWidget* owner, const SaveDialogKind& kind,
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())
         return std::nullopt;
-    kind.LastFolder = QFileInfo(chosen.first()).absolutePath();
+    RememberFolderOf(kind.FolderKind, chosen.first());
     if (filterChosen != nullptr)
         *filterChosen = static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
     return chosen.first();

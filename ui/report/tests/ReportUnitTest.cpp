@@ -5,6 +5,7 @@
 // printed; a file that is no journal refused in the window.
 #include "common/PlainMessage.h"
 #include "journal/JournalCsv.h"
+#include "tools/testsupport/FreshSettings.h"
 #include "tools/testsupport/LabWindows.h"
 #include "tools/testsupport/ReportSession.h"
 #include "ui/help/TheoryWindow.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,9 +56,7 @@ private slots:
 
     void init()
     {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Detector Lab"),
-            QStringLiteral("detector-lab"))
-            .clear();
+        ForgetProgramSettings();
         asked_ = 0;
         SetReportTitleQuestion([this](QWidget*, const report::ReportTitle& shown) {
             ++asked_;
