@@ -6,6 +6,7 @@
 // distinctions over H, noise-power readings at several K, a few refusals.
 // The report's tests and its benchmark share it.
 
+#include "TestSession.h"
 #include "bench/DetectorBench.h"
 #include "journal/Journal.h"
 
@@ -13,12 +14,12 @@
 
 namespace report::test {
 
-inline constexpr SwitchConfiguration Distinction1{0, 0, 0};
-inline constexpr SwitchConfiguration Detection{0, 1, 0};
-inline constexpr SwitchConfiguration Distinction2{1, 0, 0};
-inline constexpr SwitchConfiguration FalseAlarms{2, 1, 0};
-inline constexpr SwitchConfiguration NoisePower{2, 1, 1};
-inline constexpr SwitchConfiguration Refused{0, 0, 1};
+using journal::test::Detection;
+using journal::test::Distinction1;
+using journal::test::Distinction2;
+using journal::test::FalseAlarms;
+using journal::test::NoisePower;
+using journal::test::Refused;
 
 // The rows measured on a bench of the seed, numbered from 1.
 inline journal::Journal Measured(uint32_t seed, const std::vector<MeasurementInputs>& measured)
