@@ -21,8 +21,9 @@ function(dl_add_gtest name)
 endfunction()
 
 # Qt Test executables: offscreen platform, a runtime folder, a data folder
-# (the program's journals) and a configuration folder (its remembered
-# settings) under the build tree, never the user's, and a hard time limit.
+# (the program's journals) and a configuration folder of the test's own (its
+# remembered settings) under the build tree, never the user's, and a hard
+# time limit.
 function(dl_add_qt_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -30,7 +31,7 @@ function(dl_add_qt_test name)
   dl_warnings(${name})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 120
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTEST_FUNCTION_TIMEOUT=60000;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/xdg-data;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/xdg-config;LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTEST_FUNCTION_TIMEOUT=60000;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/xdg-data;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/xdg-config/${name};LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false")
 endfunction()
 
 # Gives a Qt test an offscreen screen of the given size in place of the

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppendedFile.h"
+#include "OwnedDescriptor.h"
 
 #include <cerrno>
 
@@ -8,16 +9,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Closes the descriptor when the write is done.
-struct Descriptor {
-    int Number;
-    ~Descriptor()
-    {
-        if (Number >= 0)
-            ::close(Number);
-    }
-};
 
 bool WriteAll(int descriptor, std::string_view bytes)
 {
@@ -50,7 +41,7 @@ std::optional<AppendedFile::Seen> AppendedFile::SeenOf(int descriptor)
 
 AppendedFile::Outcome AppendedFile::Create(const std::string& path, std::string_view bytes)
 {
-    const Descriptor file{::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644)};
+    const journal::OwnedDescriptor file{::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644)};
     if (file.Number < 0)
         return errno == EEXIST ? Outcome::Exists : Outcome::Failed;
     if (!WriteAll(file.Number, bytes)) {
@@ -68,7 +59,7 @@ AppendedFile::Outcome AppendedFile::Create(const std::string& path, std::string_
 
 AppendedFile::Outcome AppendedFile::Adopt(const std::string& path, uint64_t keptBytes)
 {
-    const Descriptor file{::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+    const journal::OwnedDescriptor file{::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
     if (file.Number < 0)
         return errno == ELOOP ? Outcome::Replaced : Outcome::Failed;
     struct stat status {};
@@ -86,7 +77,7 @@ AppendedFile::Outcome AppendedFile::Adopt(const std::string& path, uint64_t kept
 
 AppendedFile::Outcome AppendedFile::Append(std::string_view bytes)
 {
-    const Descriptor file{::open(path_.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+    const journal::OwnedDescriptor file{::open(path_.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
     if (file.Number < 0)
         return errno == ELOOP || errno == ENOENT || errno == ENXIO ? Outcome::Replaced : Outcome::Failed;
     const std::optional<Seen> now = SeenOf(file.Number);

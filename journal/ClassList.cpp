@@ -2,8 +2,8 @@
 #include "ClassList.h"
 
 #include "common/text/Excerpt.h"
+#include "common/text/NumberText.h"
 
-#include <charconv>
 #include <optional>
 
 namespace journal {
@@ -38,15 +38,6 @@ std::optional<std::pair<std::string, std::string_view>> Cells(std::string_view l
     return std::pair(std::move(unquoted), Trimmed(line.substr(separator + 1)));
 }
 
-std::optional<uint32_t> SeedOf(std::string_view text)
-{
-    uint32_t seed = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return seed;
-}
-
 } // namespace
 
 ClassList ReadClassList(std::string_view text)
@@ -64,7 +55,7 @@ ClassList ReadClassList(std::string_view text)
         if (line.empty() || line.front() == '#')
             continue;
         const auto cells = Cells(line);
-        const std::optional<uint32_t> seed = cells ? SeedOf(cells->second) : std::nullopt;
+        const std::optional<uint32_t> seed = cells ? SeedFromText(cells->second) : std::nullopt;
         if (seed && !cells->first.empty()) {
             list.Entries.push_back({cells->first, *seed, lineNumber});
             continue;

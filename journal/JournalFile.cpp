@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JournalFile.h"
+#include "OwnedDescriptor.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,23 +11,10 @@
 
 namespace journal {
 
-namespace {
-
-struct Descriptor {
-    int Number;
-    ~Descriptor()
-    {
-        if (Number >= 0)
-            ::close(Number);
-    }
-};
-
-} // namespace
-
 std::optional<std::string> ReadJournalFile(const std::string& path, std::string& error)
 {
     // Non-blocking: a FIFO opens at once, and is refused below.
-    const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    const OwnedDescriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.Number < 0) {
         error = "cannot read " + path + ": " + std::strerror(errno);
         return std::nullopt;

@@ -11,6 +11,7 @@ DL_PACKAGES=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file binutils
   man-db lintian appstream-compose
+  poppler-utils
 )
 
 dl_ensure_packages() {

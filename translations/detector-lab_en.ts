@@ -8,12 +8,6 @@
         <translation>%1: file not found</translation>
     </message>
     <message>
-        <source>Окно «Характеристики» недоступно: не удалось загрузить его модуль.
-%1</source>
-        <translation>The window “Characteristics” is not available: its module could not be loaded.
-%1</translation>
-    </message>
-    <message>
         <source>Анализ</source>
         <translation>Analysis</translation>
     </message>
@@ -24,6 +18,20 @@
     <message>
         <source>%1: модуль от другой версии программы</source>
         <translation>%1: the module is of another version of the program</translation>
+    </message>
+    <message>
+        <source>Окно «%1» недоступно: не удалось загрузить его модуль.
+%2</source>
+        <translation>The window “%1” is not available: its module could not be loaded.
+%2</translation>
+    </message>
+    <message>
+        <source>Характеристики</source>
+        <translation>Characteristics</translation>
+    </message>
+    <message>
+        <source>Отчёт</source>
+        <translation>Report</translation>
     </message>
 </context>
 <context>
@@ -114,6 +122,18 @@ The file format %2 is not supported. The name has been corrected.</translation>
     <message>
         <source>Продолжить сеанс…</source>
         <translation>Continue a session…</translation>
+    </message>
+    <message>
+        <source>Отчёт…</source>
+        <translation>Report…</translation>
+    </message>
+    <message>
+        <source>Открыть журнал…</source>
+        <translation>Open journal…</translation>
+    </message>
+    <message>
+        <source>Открыть журнал</source>
+        <translation>Open journal</translation>
     </message>
 </context>
 <context>
@@ -220,6 +240,365 @@ English will be used from the next start of the program.</source>
     </message>
 </context>
 <context>
+    <name>ReportDocument</name>
+    <message>
+        <source>точка</source>
+        <translation>point</translation>
+    </message>
+    <message>
+        <source>строки</source>
+        <translation>rows</translation>
+    </message>
+    <message>
+        <source>опыт</source>
+        <translation>experiment</translation>
+    </message>
+    <message>
+        <source>сигналы</source>
+        <translation>signals</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>H, мВ</source>
+        <translation>H, mV</translation>
+    </message>
+    <message>
+        <source>счётчик / опытов</source>
+        <translation>counter / trials</translation>
+    </message>
+    <message>
+        <source>частота</source>
+        <translation>frequency</translation>
+    </message>
+    <message>
+        <source>интервал 95 %</source>
+        <translation>95 % interval</translation>
+    </message>
+    <message>
+        <source>теория</source>
+        <translation>theory</translation>
+    </message>
+    <message>
+        <source>вердикт</source>
+        <translation>verdict</translation>
+    </message>
+    <message>
+        <source>пара</source>
+        <translation>pair</translation>
+    </message>
+    <message>
+        <source>характеристика</source>
+        <translation>characteristic</translation>
+    </message>
+    <message>
+        <source>точки</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>частота по вертикали</source>
+        <translation>vertical frequency</translation>
+    </message>
+    <message>
+        <source>частота по горизонтали</source>
+        <translation>horizontal frequency</translation>
+    </message>
+    <message>
+        <source>сигнал 1</source>
+        <translation>signal 1</translation>
+    </message>
+    <message>
+        <source>показаний</source>
+        <translation>readings</translation>
+    </message>
+    <message>
+        <source>среднее, мВ²</source>
+        <translation>mean, mV²</translation>
+    </message>
+    <message>
+        <source>разброс, мВ²</source>
+        <translation>spread, mV²</translation>
+    </message>
+    <message>
+        <source>ожидаемое, мВ²</source>
+        <translation>expected, mV²</translation>
+    </message>
+    <message>
+        <source>разброс по теории</source>
+        <translation>spread by theory</translation>
+    </message>
+    <message>
+        <source>интервал 95 % для среднего</source>
+        <translation>95 % interval of the mean</translation>
+    </message>
+    <message>
+        <source>Показаны первые %1 строк таблицы из %2; таблица целиком — в книге XLSX этого отчёта.</source>
+        <translation>The first %1 rows of the table’s %2 are shown; the whole table is in this report’s XLSX workbook.</translation>
+    </message>
+    <message>
+        <source>Отчёт по лабораторной работе № 4</source>
+        <translation>Report on laboratory work No. 4</translation>
+    </message>
+    <message>
+        <source>Исследование различителя сигналов</source>
+        <translation>A study of a signal discriminator</translation>
+    </message>
+    <message>
+        <source>1. Цель работы</source>
+        <translation>1. Aim of the work</translation>
+    </message>
+    <message>
+        <source>2. Конфигурации установки</source>
+        <translation>2. Configurations of the bench</translation>
+    </message>
+    <message>
+        <source>В журнале нет ни одного выполненного опыта.</source>
+        <translation>The journal holds no experiment carried out.</translation>
+    </message>
+    <message>
+        <source>3. Результаты измерений</source>
+        <translation>3. Results of the measurements</translation>
+    </message>
+    <message>
+        <source>Таблица 1. Опыты со счётчиком: строки журнала с одинаковыми установками объединены в точку, частота — счётчик, делённый на число опытов, с её 95-процентным интервалом (Вильсона).</source>
+        <translation>Table 1. Experiments with the counter: journal rows with the same settings are joined into a point; the frequency is the counter divided by the number of trials, with its 95 % (Wilson) interval.</translation>
+    </message>
+    <message>
+        <source>Таблица 2. Точки рабочих характеристик: обнаружение против ложных тревог и решения «сигнал 1» при сигнале 1 против решений «сигнал 1» при сигнале 2, при одних и тех же формах сигналов, K и H.</source>
+        <translation>Table 2. Points of the operating characteristics: detection against false alarms, and decisions “signal 1” while signal 1 is sent against decisions “signal 1” while signal 2 is, at the same signal shapes, K and H.</translation>
+    </message>
+    <message>
+        <source>Таблица 3. Мощность шума на выходе фильтра 1: показания регистратора при одном K усреднены; интервал 95 % — для среднего.</source>
+        <translation>Table 3. Noise power at the output of filter 1: the recorder’s readings at one K are averaged; the 95 % interval is that of the mean.</translation>
+    </message>
+    <message>
+        <source>4. Графики</source>
+        <translation>4. Plots</translation>
+    </message>
+    <message>
+        <source>Точек для графиков нет.</source>
+        <translation>There are no points to plot.</translation>
+    </message>
+    <message>
+        <source>Рис. %1. %2</source>
+        <translation>Fig. %1. %2</translation>
+    </message>
+    <message>
+        <source>5. Сравнение с теорией</source>
+        <translation>5. Comparison with theory</translation>
+    </message>
+    <message>
+        <source>6. Проверка</source>
+        <translation>6. Verification</translation>
+    </message>
+    <message>
+        <source>7. Выводы</source>
+        <translation>7. Conclusions</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPictures</name>
+    <message>
+        <source>Частота «%1» в зависимости от порога H (сигнал 1 — форма %2, сигнал 2 — форма %3)</source>
+        <translation>Frequency “%1” against the threshold H (signal 1 — shape %2, signal 2 — shape %3)</translation>
+    </message>
+    <message>
+        <source>%1 (сигнал 1 — форма %2, сигнал 2 — форма %3)</source>
+        <translation>%1 (signal 1 — shape %2, signal 2 — shape %3)</translation>
+    </message>
+    <message>
+        <source>Мощность шума на выходе фильтра 1 в зависимости от K (сигнал 1 — форма %1): среднее показаний</source>
+        <translation>Noise power at the output of filter 1 against K (signal 1 — shape %1): the mean of the readings</translation>
+    </message>
+    <message>
+        <source>Рабочая характеристика обнаружения</source>
+        <translation>Operating characteristic of detection</translation>
+    </message>
+    <message>
+        <source>Рабочая характеристика различения</source>
+        <translation>Operating characteristic of distinction</translation>
+    </message>
+</context>
+<context>
+    <name>ReportText</name>
+    <message>
+        <source>Студент</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Журнал измерений</source>
+        <translation>Measurement journal</translation>
+    </message>
+    <message>
+        <source>Начальное число генератора шума</source>
+        <translation>Seed of the noise generator</translation>
+    </message>
+    <message>
+        <source>Исследовать обнаружение и различение известных сигналов на фоне гауссовского шума с помощью согласованных фильтров: измерить мощность шума на выходе согласованного фильтра, частоты обнаружения, ложных тревог и решений в пользу сигнала 1 при различении в зависимости от коэффициента усиления K и порога принятия решения H и сравнить их с тем, что предсказывает теория.</source>
+        <translation>To study the detection and distinction of known signals in Gaussian noise with matched filters: to measure the noise power at the output of the matched filter and the frequencies of detection, of false alarms and of decisions for signal 1 in distinction, against the gain K and the decision threshold H, and to compare them with what theory predicts.</translation>
+    </message>
+    <message>
+        <source>Опыт «%1»: ключи К1 = %2, К2 = %3, К3 = %4.</source>
+        <translation>Experiment “%1”: switches K1 = %2, K2 = %3, K3 = %4.</translation>
+    </message>
+    <message>
+        <source>Журнал не содержит ни одной строки: измерений для отчёта нет.</source>
+        <translation>The journal holds no row: there are no measurements to report.</translation>
+    </message>
+    <message>
+        <source>Журнал содержит %1; из них %2 (положения ключей, не соответствующие ни одному опыту) — они учтены, но не показаны. Опыты со счётчиком дали %3, измерения мощности шума — %4.</source>
+        <translation>The journal holds %1; of them %2 (switch positions that match no experiment), counted but not shown. The experiments with the counter gave %3, the noise-power measurements %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n строк</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n отказов</source>
+        <translation>
+            <numerusform>%n refusal</numerusform>
+            <numerusform>%n refusals</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n точек</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n значений K</source>
+        <translation>
+            <numerusform>%n value of K</numerusform>
+            <numerusform>%n values of K</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> Строки, отмеченные звёздочкой (*), не воспроизводятся при проверке журнала (раздел 6).</source>
+        <translation> The rows marked with an asterisk (*) do not reproduce when the journal is verified (section 6).</translation>
+    </message>
+    <message>
+        <source>Точки без пары (для рабочей характеристики нужен опыт с теми же формами сигналов, K и H: обнаружение и ложные тревоги, или различение при сигнале 1 и при сигнале 2): %1. Они показаны в таблице 1 и на графиках частоты.</source>
+        <translation>Points without a pair (an operating characteristic needs experiments at the same signal shapes, K and H: detection and false alarms, or distinction while signal 1 and while signal 2 is sent): %1. They are shown in table 1 and on the frequency plots.</translation>
+    </message>
+    <message>
+        <source>… (всего %1)</source>
+        <translation>… (%1 in all)</translation>
+    </message>
+    <message>
+        <source>Точек, которые можно сравнить с теорией, нет.</source>
+        <translation>There are no points to compare with theory.</translation>
+    </message>
+    <message>
+        <source>Из %1 с вердиктом %2 с теорией на уровне 95 %: теория лежит внутри 95-процентного интервала измеренной частоты (или среднего показания). </source>
+        <translation>Of %1 with a verdict, %2 with theory at the 95 % level: theory lies inside the 95 % interval of the measured frequency (or of the mean reading). </translation>
+    </message>
+    <message>
+        <source>1 согласуется</source>
+        <translation>1 agrees</translation>
+    </message>
+    <message>
+        <source>%1 согласуются</source>
+        <translation>%1 agree</translation>
+    </message>
+    <message>
+        <source>Даже при верной теории примерно одна точка из двадцати выпадает из своего интервала случайно, так что ожидается около %1 несогласий; </source>
+        <translation>Even when theory is right about one point in twenty falls outside its interval by chance, so about %1 disagreements are expected; </translation>
+    </message>
+    <message>
+        <source>%1 — в пределах случайного.</source>
+        <translation>%1 is within chance.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n несогласий</source>
+        <translation>
+            <numerusform>%n disagreement</numerusform>
+            <numerusform>%n disagreements</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — заметно больше: проверьте установки этих точек.</source>
+        <translation>%1 is notably more: check the settings of these points.</translation>
+    </message>
+    <message>
+        <source> Не согласуются точки таблицы 1: %1.</source>
+        <translation> The points of table 1 that disagree: %1.</translation>
+    </message>
+    <message>
+        <source>журнал.csv</source>
+        <translation>journal.csv</translation>
+    </message>
+    <message>
+        <source>Генератор шума стенда начинается с начального числа %1, и стенд, построенный заново с этим числом и получивший установки строк журнала по порядку, даёт те же результаты до последнего бита. Журнал проверяется командой:</source>
+        <translation>The bench’s noise generator starts from the seed %1, and a bench built anew with this seed and given the settings of the journal’s rows in order gives the same results to the last bit. The journal is verified with the command:</translation>
+    </message>
+    <message>
+        <source>При составлении отчёта журнал не проверялся.</source>
+        <translation>The journal was not verified when the report was made.</translation>
+    </message>
+    <message>
+        <source>Проверка при составлении отчёта: единственная строка воспроизводится.</source>
+        <translation>Verification when the report was made: the only row reproduces.</translation>
+    </message>
+    <message>
+        <source>Проверка при составлении отчёта: все %1 воспроизводятся.</source>
+        <translation>Verification when the report was made: all %1 reproduce.</translation>
+    </message>
+    <message>
+        <source>Проверка при составлении отчёта: из %1 не воспроизводятся %2 (отмечены звёздочкой): %3.</source>
+        <translation>Verification when the report was made: of %1, %2 do not reproduce (marked with an asterisk): %3.</translation>
+    </message>
+    <message>
+        <source>Измерения согласуются с теорией согласованной фильтрации: %1 из %2 с вердиктом лежат в пределах своих 95-процентных интервалов.</source>
+        <translation>The measurements agree with the theory of matched filtering: %1 of %2 with a verdict lie within their 95 % intervals.</translation>
+    </message>
+    <message>
+        <source>Мощность шума на выходе фильтра растёт пропорционально K²: при K = %1 среднее показание %2 мВ², при K = %3 — %4 мВ² (теория: около 50·K²).</source>
+        <translation>The noise power at the filter’s output grows as K²: at K = %1 the mean reading is %2 mV², at K = %3 it is %4 mV² (theory: about 50·K²).</translation>
+    </message>
+    <message>
+        <source>Точки рабочих характеристик (рис. выше) показывают, как порог H меняет частоту обнаружения вместе с частотой ложных тревог: %1.</source>
+        <translation>The points of the operating characteristics (figures above) show how the threshold H changes the frequency of detection together with that of false alarms: %1.</translation>
+    </message>
+    <message>
+        <source>Эти выводы составлены программой по журналу; дополните их своими.</source>
+        <translation>These conclusions were drawn up by the program from the journal; add your own.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTitleDialog</name>
+    <message>
+        <source>Титульный лист отчёта</source>
+        <translation>Title page of the report</translation>
+    </message>
+    <message>
+        <source>&amp;Студент:</source>
+        <translation>&amp;Student:</translation>
+    </message>
+    <message>
+        <source>&amp;Группа:</source>
+        <translation>&amp;Group:</translation>
+    </message>
+    <message>
+        <source>&amp;Дата:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+</context>
+<context>
     <name>SavePictureDialog</name>
     <message>
         <source>Рисунок.bmp</source>
@@ -258,6 +637,22 @@ The file format %2 is not supported. The name has been corrected.</translation>
 это папка, а не файл. Файл не сохранён.</source>
         <translation>%1:
 this is a folder, not a file. The file has not been saved.</translation>
+    </message>
+    <message>
+        <source>Документы PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Документы ODF (*.odt)</source>
+        <translation>ODF documents (*.odt)</translation>
+    </message>
+    <message>
+        <source>Книги Excel (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Отчёт.</source>
+        <translation>Report.</translation>
     </message>
 </context>
 <context>
@@ -822,6 +1217,69 @@ Take a smaller step or a wider range.</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TReportForm</name>
+    <message>
+        <source>Печать отчёта</source>
+        <translation>Print the report</translation>
+    </message>
+    <message>
+        <source>Отчёт по лабораторной работе № 4</source>
+        <translation>Report on laboratory work No. 4</translation>
+    </message>
+    <message>
+        <source>Журнал проверяется: его строки повторяются на стенде с тем же начальным числом…</source>
+        <translation>The journal is being verified: its rows are repeated on a bench with the same seed…</translation>
+    </message>
+    <message>
+        <source>&amp;Титульный лист…</source>
+        <translation>&amp;Title page…</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;PDF…</source>
+        <translation>Save &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;ODT…</source>
+        <translation>Save &amp;ODT…</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;XLSX…</source>
+        <translation>Save &amp;XLSX…</translation>
+    </message>
+    <message>
+        <source>&amp;Печать…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Отчёт</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Отчёт не составлен: %1 — не журнал измерений, который можно прочесть.
+%2</source>
+        <translation>No report made: %1 is no measurement journal that can be read.
+%2</translation>
+    </message>
+    <message>
+        <source>Строк журнала: %1; точек: %2; значений K мощности шума: %3; не воспроизводятся: %4.</source>
+        <translation>Journal rows: %1; points: %2; noise-power values of K: %3; not reproducing: %4.</translation>
+    </message>
+    <message>
+        <source>Отчёт не составлен: %1</source>
+        <translation>No report made: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить отчёт:
+%1</source>
+        <translation>The report could not be saved:
+%1</translation>
     </message>
 </context>
 <context>

@@ -2,21 +2,7 @@
 #include "SessionOptions.h"
 
 #include "common/text/Excerpt.h"
-
-#include <charconv>
-
-namespace {
-
-std::optional<uint32_t> SeedOf(const std::string& text)
-{
-    uint32_t seed = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return seed;
-}
-
-} // namespace
+#include "common/text/NumberText.h"
 
 SessionOptions ReadSessionOptions(const std::vector<std::string>& arguments)
 {
@@ -41,7 +27,7 @@ SessionOptions ReadSessionOptions(const std::vector<std::string>& arguments)
             if (name == "--seed") {
                 if (options.Seed)
                     return fail("--seed is given twice");
-                options.Seed = SeedOf(*value);
+                options.Seed = SeedFromText(*value);
                 if (!options.Seed)
                     return fail("the seed '" + Excerpt(*value) + "' is not a whole number from 0 to 4294967295");
             } else if (name == "--lang") {

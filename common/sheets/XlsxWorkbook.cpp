@@ -28,6 +28,23 @@ size_t Length(const std::string& text)
     return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
+// A spreadsheet's cell holds at most 32767 characters, and libxlsxwriter
+// leaves a longer text out altogether: it is cut, at a character, with "…"
+// at its end, so the cell shows what it can and says that it goes on.
+constexpr size_t MaxCellCharacters = 32767;
+
+std::string FittingCell(const std::string& text)
+{
+    if (Length(text) <= MaxCellCharacters)
+        return text;
+    size_t characters = 0;
+    size_t end = 0;
+    for (; end < text.size(); ++end)
+        if ((text[end] & 0xC0) != 0x80 && ++characters == MaxCellCharacters)
+            break;
+    return text.substr(0, end) + "…";
+}
+
 // libxlsxwriter writes its workbook to a named file: one in a folder of
 // its own, removed with it.
 class ScratchFolder {
@@ -111,9 +128,11 @@ private:
         switch (cell.Type) {
         case Cell::Kind::Empty:
             return 0;
-        case Cell::Kind::Text:
-            worksheet_write_string(sheet, row, column, cell.Text.c_str(), nullptr);
-            return Length(cell.Text);
+        case Cell::Kind::Text: {
+            const std::string text = FittingCell(cell.Text);
+            worksheet_write_string(sheet, row, column, text.c_str(), nullptr);
+            return Length(text);
+        }
         case Cell::Kind::Number:
             break;
         }
@@ -162,6 +181,11 @@ std::string Failure(const std::string& what)
 
 XlsxBytes XlsxWorkbook(const Book& book)
 {
+    return XlsxWorkbook(std::vector<Table>{book.Sheet}, book.FactsName, book.Facts);
+}
+
+XlsxBytes XlsxWorkbook(const std::vector<Table>& tables, const std::string& factsName, const std::vector<Fact>& facts)
+{
     const ScratchFolder folder;
     if (folder.Path().empty())
         return {{}, Failure("no temporary folder")};
@@ -173,8 +197,9 @@ XlsxBytes XlsxWorkbook(const Book& book)
     if (workbook == nullptr)
         return {{}, Failure("out of memory or no temporary folder")};
     Writer writer(workbook);
-    writer.WriteTable(book.Sheet);
-    writer.WriteFacts(book.FactsName, book.Facts);
+    for (const Table& table : tables)
+        writer.WriteTable(table);
+    writer.WriteFacts(factsName, facts);
     const lxw_error closed = workbook_close(workbook);
     if (closed != LXW_NO_ERROR)
         return {{}, Failure(lxw_strerror(closed))};

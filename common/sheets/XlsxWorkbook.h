@@ -4,6 +4,7 @@
 #include "SheetTable.h"
 
 #include <string>
+#include <vector>
 
 namespace sheets {
 
@@ -18,5 +19,9 @@ struct XlsxBytes {
     std::string Error; // why there are no bytes; empty when there are
 };
 XlsxBytes XlsxWorkbook(const Book& book);
+
+// Several tables, a sheet each in their order, and the facts on a sheet of
+// their own after them.
+XlsxBytes XlsxWorkbook(const std::vector<Table>& tables, const std::string& factsName, const std::vector<Fact>& facts);
 
 } // namespace sheets

@@ -70,3 +70,12 @@ std::string WithDecimalComma(std::string text)
 {
     return WithDecimalSeparator(std::move(text), DecimalComma);
 }
+
+std::optional<uint32_t> SeedFromText(std::string_view text)
+{
+    uint32_t seed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return seed;
+}

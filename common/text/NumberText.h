@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Numbers as text, the same in every locale: built on std::to_chars, which
 // never reads the C numeric locale (Qt sets that to the user's once its
@@ -39,3 +42,7 @@ std::string WithDecimalSeparator(std::string text, char separator);
 // the user's locale says.
 inline constexpr char DecimalComma = ',';
 std::string WithDecimalComma(std::string text);
+
+// A seed as people type it and the journal writes it: decimal digits only,
+// 0 to 4294967295; anything else (a sign, a space, a larger number) is none.
+std::optional<uint32_t> SeedFromText(std::string_view text);

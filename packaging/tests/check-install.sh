@@ -13,11 +13,14 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 expected=(
   bin/detector-lab
   bin/detector-lab-sweep
+  bin/detector-lab-report
   lib/detector-lab/modules/detector-lab-analysis.so
   lib/detector-lab/modules/detector-lab-sweep-plot.so
   share/man/man1/detector-lab.1.gz
   share/man/man1/detector-lab-sweep.1.gz
+  share/man/man1/detector-lab-report.1.gz
   share/bash-completion/completions/detector-lab-sweep
+  share/bash-completion/completions/detector-lab-report
   "share/applications/$app_id.desktop"
   "share/metainfo/$app_id.metainfo.xml"
   share/icons/hicolor/scalable/apps/detector-lab.svg
@@ -45,10 +48,13 @@ for gz in share/man/man1/detector-lab.1.gz share/doc/detector-lab/changelog.gz; 
 done
 [ -x "$prefix/bin/detector-lab" ] || status=1
 "$prefix/bin/detector-lab-sweep" --seed 1 >/dev/null || { echo "the installed sweep does not run" >&2; status=1; }
-# The module exports the window's factory, and the program looks for it in
+"$prefix/bin/detector-lab-report" --version >/dev/null || { echo "the installed report does not run" >&2; status=1; }
+# The module exports the windows' factories, and the program looks for it in
 # the folder it was installed to, relative to the program's own.
-nm -D --defined-only "$prefix/lib/detector-lab/modules/detector-lab-analysis.so" | grep -w dl_new_characteristics_window >/dev/null \
-  || { echo "the module does not export its factory" >&2; status=1; }
+for factory in dl_new_characteristics_window dl_new_report_window; do
+  nm -D --defined-only "$prefix/lib/detector-lab/modules/detector-lab-analysis.so" | grep -w $factory >/dev/null \
+    || { echo "the module does not export $factory" >&2; status=1; }
+done
 strings "$prefix/bin/detector-lab" | grep '\.\./lib/detector-lab/modules$' >/dev/null \
   || { echo "the program does not look for the module in ../lib/detector-lab/modules" >&2; status=1; }
 # The installed sweep draws through its installed picture module.

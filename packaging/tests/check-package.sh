@@ -17,7 +17,7 @@ done
 # The install tree is checked file by file (check-install.sh); here the
 # programs, the modules and the desktop entry, and what a package adds.
 contents=$(dpkg-deb -c "$deb")
-for file in usr/bin/detector-lab usr/bin/detector-lab-sweep usr/lib/detector-lab/modules/detector-lab-analysis.so \
+for file in usr/bin/detector-lab usr/bin/detector-lab-sweep usr/bin/detector-lab-report usr/lib/detector-lab/modules/detector-lab-analysis.so \
             usr/lib/detector-lab/modules/detector-lab-sweep-plot.so \
             usr/share/applications/org.detectorlab.DetectorLab.desktop usr/share/doc/detector-lab/changelog.gz \
             usr/share/doc/detector-lab/copyright; do

@@ -10,6 +10,16 @@ namespace {
 
 constexpr size_t kMaxWidth = 79;
 
+// The columns a line takes on a terminal: one a character, whatever the
+// bytes of its UTF-8 («Журнал» is six columns, not twelve).
+size_t Columns(const std::string& line)
+{
+    size_t columns = 0;
+    for (const char c : line)
+        columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return columns;
+}
+
 size_t Indentation(const std::string& line)
 {
     return line.find_first_not_of(' ');
@@ -146,7 +156,7 @@ ManualSource ReadManualSource(const std::string& text)
         ++number;
         if (line.find('\t') != std::string::npos)
             throw SourceError(number, "a tab; indent with spaces");
-        if (line.size() > kMaxWidth)
+        if (Columns(line) > kMaxWidth)
             throw SourceError(number, "wider than " + std::to_string(kMaxWidth) + " columns");
         if (!line.empty() && line.back() == ' ')
             throw SourceError(number, "spaces at the end of the line");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CharacteristicsUnit.h"
 
+#include "CharacteristicsChoices.h"
 #include "SweepPlotView.h"
 #include "SweepRun.h"
 #include "SweepTable.h"
@@ -122,6 +123,7 @@ TCharacteristicsForm::TCharacteristicsForm(const AnalysisHost& host, QWidget* ow
     TakeFromBenchClick();
     NewSeedClick();
     DrawingChanged();
+    RestoreChoices();
     EnableCommands();
 
     progressTimer_->setInterval(ProgressMilliseconds);
@@ -319,6 +321,29 @@ void TCharacteristicsForm::DrawingChanged()
     StepField->SetVal(gains ? 0.5 : 1.0);
 }
 
+// The choices of the last sweep built, in this run or an earlier one; what
+// the fields cannot take now is left at its default.
+void TCharacteristicsForm::RestoreChoices()
+{
+    const std::optional<CharacteristicsChoices> kept = RememberedCharacteristicsChoices();
+    if (!kept)
+        return;
+    if (kept->Drawing >= 0 && kept->Drawing < DrawingChoice->count())
+        DrawingChoice->setCurrentIndex(kept->Drawing);
+    if (const int event = EventChoice->findData(kept->Event); event >= 0)
+        EventChoice->setCurrentIndex(event);
+    if (const int trials = TrialsChoice->findData(kept->Trials); trials >= 0)
+        TrialsChoice->setCurrentIndex(trials);
+    const auto fits = [](const TEditFloat* field, double value) {
+        return value >= field->Min() && value <= field->Max();
+    };
+    if (fits(FromField, kept->From) && fits(ToField, kept->To) && fits(StepField, kept->Step)) {
+        FromField->SetVal(kept->From);
+        ToField->SetVal(kept->To);
+        StepField->SetVal(kept->Step);
+    }
+}
+
 void TCharacteristicsForm::TakeFromBenchClick()
 {
     const BenchChoice choice = host_.Bench ? host_.Bench() : BenchChoice{};
@@ -404,6 +429,8 @@ void TCharacteristicsForm::BuildClick()
         return;
     runSettings_ = *settings;
     runSeed_ = *seed;
+    RememberCharacteristicsChoices({DrawingChoice->currentIndex(), EventChoice->currentData().toInt(), FromField->Val(),
+        ToField->Val(), StepField->Val(), TrialsChoice->currentData().toInt()});
     Progress->setValue(0);
     StatusLabel->setText(tr("Построение…"));
     elapsed_.start();

@@ -110,6 +110,7 @@ protected:
 private:
     void BuildControls();
     void DrawingChanged();
+    void RestoreChoices();
     void ShowProgress();
     void RunFinished(bool complete);
     void ShowResults();

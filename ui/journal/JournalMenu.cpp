@@ -25,9 +25,16 @@ JournalMenu::JournalMenu(QMainWindow* window, KeptJournal& journal, DetectorBenc
     NewSessionItem->setObjectName("NewSessionItem");
     ContinueSessionItem = Menu->addAction(tr("Продолжить сеанс…"));
     ContinueSessionItem->setObjectName("ContinueSessionItem");
+    Menu->addSeparator();
+    ReportItem = Menu->addAction(tr("Отчёт…"));
+    ReportItem->setObjectName("ReportItem");
+    OpenJournalItem = Menu->addAction(tr("Открыть журнал…"));
+    OpenJournalItem->setObjectName("OpenJournalItem");
     connect(JournalItem, &QAction::triggered, this, &JournalMenu::JournalItemClick);
     connect(NewSessionItem, &QAction::triggered, this, &JournalMenu::NewSessionItemClick);
     connect(ContinueSessionItem, &QAction::triggered, this, &JournalMenu::ContinueSessionItemClick);
+    connect(ReportItem, &QAction::triggered, this, &JournalMenu::ReportItemClick);
+    connect(OpenJournalItem, &QAction::triggered, this, &JournalMenu::OpenJournalItemClick);
 }
 
 void JournalMenu::JournalItemClick()
@@ -57,4 +64,19 @@ void JournalMenu::ContinueSession(const QString& path)
 {
     if (const QString refusal = journal_.ContinueSession(path, bench_); !refusal.isEmpty())
         ShowPlainMessage(refusal);
+}
+
+void JournalMenu::ReportItemClick()
+{
+    if (OpenReport)
+        OpenReport(journal_.IsKept() ? journal_.KeptPath() : QString(), QByteArray::fromStdString(journal_.CsvText()));
+}
+
+void JournalMenu::OpenJournalItemClick()
+{
+    if (!OpenReport)
+        return;
+    if (const std::optional<QString> path
+        = ChooseJournalFile(window_, KeptJournal::Folder(), tr("Открыть журнал")))
+        OpenReport(*path, {});
 }

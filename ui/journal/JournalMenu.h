@@ -3,8 +3,11 @@
 
 #include "JournalUnit.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
+
+#include <functional>
 
 class DetectorBench;
 class KeptJournal;
@@ -16,7 +19,9 @@ class QMenu;
 // «Журнал измерений» shows the window of the session's journal, made at the
 // first call and shown again afterwards; «Новый сеанс…» starts a new
 // journal on the bench built anew with a seed from the clock or typed in;
-// «Продолжить сеанс…» goes on with the session of a journal file.
+// «Продолжить сеанс…» goes on with the session of a journal file; «Отчёт…»
+// previews the lab report of the session's journal, «Открыть журнал…» that
+// of a journal file chosen.
 class JournalMenu : public QObject {
     Q_OBJECT
 
@@ -26,6 +31,8 @@ public:
     void JournalItemClick();
     void NewSessionItemClick();
     void ContinueSessionItemClick();
+    void ReportItemClick();
+    void OpenJournalItemClick();
     // Goes on with the session of the journal in the file, or says why not.
     void ContinueSession(const QString& path);
     // The window, once made.
@@ -35,6 +42,12 @@ public:
     QAction* JournalItem;
     QAction* NewSessionItem;
     QAction* ContinueSessionItem;
+    QAction* ReportItem;
+    QAction* OpenJournalItem;
+
+    // Opens the lab report's preview of a journal: its file (empty for a
+    // session not kept) and, for the session's, its text. Set by the program.
+    std::function<void(const QString& file, const QByteArray& text)> OpenReport;
 
 private:
     QMainWindow* window_;

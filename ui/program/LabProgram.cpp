@@ -21,6 +21,9 @@ LabProgram::LabProgram(DetectorBench& bench, const MainWindowMaker& makeMainWind
     Analysis = new AnalysisMenu(form1.get(), [] {
         return BenchChoice{Form3->Signal1Shape, Form3->Signal2Shape, Form1->EditFloat1->Val()};
     });
+    Journals->OpenReport = [analysis = Analysis](const QString& file, const QByteArray& text) {
+        analysis->OpenReport({file, text});
+    };
     // «Справка» keeps itself the rightmost menu.
     Help = AddHelpMenu(form1.get());
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OpenJournalDialog.h"
 
+#include "RememberedFolder.h"
 #include "common/WindowPlacement.h"
 
 #include <QCoreApplication>
@@ -17,15 +18,16 @@ JournalFileChooser& Chooser()
     return chooser;
 }
 
-std::optional<QString> RunOpenDialog(QWidget* owner, const QString& folder)
+std::optional<QString> RunOpenDialog(QWidget* owner, const QString& folder, const QString& caption)
 {
-    static QString lastFolder;
-    QFileDialog dialog(owner, QCoreApplication::translate("OpenJournalDialog", "Продолжить сеанс"));
+    QFileDialog dialog(owner,
+        caption.isEmpty() ? QCoreApplication::translate("OpenJournalDialog", "Продолжить сеанс") : caption);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QCoreApplication::translate("OpenJournalDialog", "Журналы измерений (*.csv)"));
-    const QString start = QFileInfo(lastFolder).isDir() ? lastFolder : folder;
+    const QString remembered = RememberedFolder("journals");
+    const QString start = remembered.isEmpty() ? folder : remembered;
     if (QFileInfo(start).isDir())
         dialog.setDirectory(start);
     if (owner != nullptr)
@@ -33,15 +35,15 @@ std::optional<QString> RunOpenDialog(QWidget* owner, const QString& folder)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dialog.selectedFiles().first();
-    lastFolder = QFileInfo(chosen).absolutePath();
+    RememberFolderOf("journals", chosen);
     return chosen;
 }
 
 } // namespace
 
-std::optional<QString> ChooseJournalFile(QWidget* owner, const QString& folder)
+std::optional<QString> ChooseJournalFile(QWidget* owner, const QString& folder, const QString& caption)
 {
-    return Chooser() ? Chooser()(owner) : RunOpenDialog(owner, folder);
+    return Chooser() ? Chooser()(owner) : RunOpenDialog(owner, folder, caption);
 }
 
 JournalFileChooser SetJournalFileChooser(JournalFileChooser chooser)

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SavePictureDialog.h"
 
-#include "common/language/Language.h"
+#include "RememberedFolder.h"
 #include "common/PlainMessage.h"
 #include "common/WindowPlacement.h"
+#include "common/language/Language.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -48,40 +49,54 @@ PlotFileNameChooser& PictureChooser()
     return chooser;
 }
 
+ReportFileNameChooser& ReportChooser()
+{
+    static ReportFileNameChooser chooser;
+    return chooser;
+}
+
 ReplaceFileQuestion& Question()
 {
     static ReplaceFileQuestion question;
     return question;
 }
 
-// What a save dialog offers; `lastFolder` is the folder of the name last
-// chosen in a dialog of its kind: it opens there next time.
+// What a save dialog offers; it opens in the folder of the name last chosen
+// in a dialog of its kind (`FolderKind`), in this run or an earlier one.
 struct SaveDialogKind {
     const char* Suffix;
     QString Filter; // filters apart by ";;", each with the suffix it gives last
     QString InitialName;
     bool Preview;
-    QString& LastFolder;
+    const char* FolderKind;
 };
 
 SaveDialogKind BitmapDialog()
 {
-    static QString lastFolder;
-    return {"bmp", QStringLiteral("Bitmaps (*.bmp)"), Texts::tr("Рисунок.bmp"), true, lastFolder};
+    return {"bmp", QStringLiteral("Bitmaps (*.bmp)"), Texts::tr("Рисунок.bmp"), true, "pictures"};
 }
 
 // The table dialog's filters, in the order of sheets::TableForm.
 SaveDialogKind TableDialog(const QString& initialName)
 {
-    static QString lastFolder;
     return {"csv", Texts::tr("Таблицы CSV (*.csv);;CSV для Excel (*.csv);;Книги Excel (*.xlsx)"),
-        initialName.isEmpty() ? Texts::tr("Журнал.csv") : initialName, false, lastFolder};
+        initialName.isEmpty() ? Texts::tr("Журнал.csv") : initialName, false, "tables"};
 }
 
 SaveDialogKind PlotDialog()
 {
-    static QString lastFolder;
-    return {"png", Texts::tr("Рисунки PNG (*.png);;Рисунки SVG (*.svg)"), Texts::tr("Характеристика.png"), true, lastFolder};
+    return {"png", Texts::tr("Рисунки PNG (*.png);;Рисунки SVG (*.svg)"), Texts::tr("Характеристика.png"), true,
+        "pictures"};
+}
+
+// One dialog for the report's three forms, so that they open in one folder.
+SaveDialogKind ReportDialog(const QString& extension)
+{
+    const QString filter = extension == QStringLiteral("pdf") ? Texts::tr("Документы PDF (*.pdf)")
+        : extension == QStringLiteral("odt")                   ? Texts::tr("Документы ODF (*.odt)")
+                                                                : Texts::tr("Книги Excel (*.xlsx)");
+    return {extension == QStringLiteral("pdf") ? "pdf" : extension == QStringLiteral("odt") ? "odt" : "xlsx", filter,
+        Texts::tr("Отчёт.") + extension, false, "reports"};
 }
 
 // A name filter's suffix: "svg" of "Рисунки SVG (*.svg)".
@@ -137,8 +152,8 @@ std::optional<QString> RunSaveDialog(QWidget* owner, const SaveDialogKind& kind,
         const QFileInfo typed(dialog.selectedFiles().value(0));
         dialog.selectFile(typed.completeBaseName() + '.' + SuffixOf(filter));
     });
-    if (QFileInfo(kind.LastFolder).isDir())
-        dialog.setDirectory(kind.LastFolder);
+    if (const QString folder = RememberedFolder(kind.FolderKind); !folder.isEmpty())
+        dialog.setDirectory(folder);
     dialog.selectFile(kind.InitialName);
     if (kind.Preview)
         AddPreviewPane(dialog);
@@ -151,7 +166,7 @@ std::optional<QString> RunSaveDialog(QWidget* owner, const SaveDialogKind& kind,
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())
         return std::nullopt;
-    kind.LastFolder = QFileInfo(chosen.first()).absolutePath();
+    RememberFolderOf(kind.FolderKind, chosen.first());
     if (filterChosen != nullptr)
         *filterChosen = static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
     return chosen.first();
@@ -252,6 +267,20 @@ BitmapFileNameChooser SetBitmapFileNameChooser(BitmapFileNameChooser chooser)
 TableFileChooser SetTableFileChooser(TableFileChooser chooser)
 {
     return std::exchange(TableChooser(), std::move(chooser));
+}
+
+std::optional<QString> ChooseReportFileName(QWidget* owner, const QString& extension)
+{
+    const std::optional<QString> chosen
+        = ReportChooser() ? ReportChooser()(owner, extension) : RunSaveDialog(owner, ReportDialog(extension));
+    if (!chosen)
+        return std::nullopt;
+    return ProperFileName(*chosen, {"." + extension}, "." + extension);
+}
+
+ReportFileNameChooser SetReportFileNameChooser(ReportFileNameChooser chooser)
+{
+    return std::exchange(ReportChooser(), std::move(chooser));
 }
 
 PlotFileNameChooser SetPlotFileNameChooser(PlotFileNameChooser chooser)

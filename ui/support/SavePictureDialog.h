@@ -17,8 +17,8 @@ class QWidget;
 // the desktop's) in save mode with a preview of the picture file selected in
 // its list, the overwrite prompt, default suffix "bmp", the filter
 // "Bitmaps (*.bmp)" and the initial name "Рисунок.bmp", in the folder of the
-// name last chosen in this run (the working folder at first). Returns the full
-// name chosen, or nothing when cancelled.
+// picture name last chosen, in this run or an earlier one (the working
+// folder at first). Returns the full name chosen, or nothing when cancelled.
 std::optional<QString> ChooseBitmapFileName(QWidget* owner);
 
 // A table's file and the form it is written in.
@@ -31,7 +31,8 @@ struct TableFile {
 // without the preview: the filters "Таблицы CSV (*.csv)", "CSV для Excel
 // (*.csv)" and "Книги Excel (*.xlsx)", the default suffix following the
 // filter chosen, the initial name given ("Журнал.csv" when empty), in the
-// folder of the table name last chosen in this run. A name with another
+// folder of the table name last chosen, in this run or an earlier one. A
+// name with another
 // extension than its form's is corrected after a message (ProperFileName).
 // Returns the full name and the form, or nothing when cancelled.
 std::optional<TableFile> ChooseTableFile(QWidget* owner, const QString& initialName = QString());
@@ -39,11 +40,19 @@ std::optional<TableFile> ChooseTableFile(QWidget* owner, const QString& initialN
 // Asks for the name of a picture file to write, PNG or SVG, in the same
 // dialog with the preview: the filters "Рисунки PNG (*.png)" and "Рисунки SVG
 // (*.svg)", the default suffix following the filter chosen, the initial name
-// "Характеристика.png", in the folder of the picture name last chosen in
-// this run. A name that is neither .png nor .svg becomes .png after a
+// "Характеристика.png", in the folder of the picture name last chosen (a
+// bitmap's too). A name that is neither .png nor .svg becomes .png after a
 // message (ProperFileName). Returns the full name chosen, or nothing when
 // cancelled.
 std::optional<QString> ChoosePlotFileName(QWidget* owner);
+
+// Asks for the name of the lab report's file in one form: `extension` is
+// "pdf", "odt" or "xlsx", the filter «Документы PDF (*.pdf)», «Документы
+// ODF (*.odt)» or «Книги Excel (*.xlsx)», the initial name "Отчёт.pdf" (and
+// so on), in the folder of the report name last chosen. A name with another
+// extension is corrected after a message (ProperFileName). Returns the full
+// name chosen, or nothing when cancelled.
+std::optional<QString> ChooseReportFileName(QWidget* owner, const QString& extension);
 
 // The name with one of the extensions (lower case, with their full stop,
 // any letter case in the name): as it is, or with `proper` in place of its
@@ -69,5 +78,7 @@ TableFileChooser SetTableFileChooser(TableFileChooser chooser);
 using PlotFileNameChooser = std::function<std::optional<QString>(QWidget* owner)>;
 PlotFileNameChooser SetPlotFileNameChooser(PlotFileNameChooser chooser);
 
+using ReportFileNameChooser = std::function<std::optional<QString>(QWidget* owner, const QString& extension)>;
+ReportFileNameChooser SetReportFileNameChooser(ReportFileNameChooser chooser);
 using ReplaceFileQuestion = std::function<bool(const QString& fileName)>;
 ReplaceFileQuestion SetReplaceFileQuestion(ReplaceFileQuestion question);

@@ -72,6 +72,11 @@ TEST_F(SheetsTest, TheWorkbookReadsBackWithNumbersAsNumbers)
     Book book = SampleBook();
     book.Sheet.Rows.push_back({Cell::OfWhole(3), Cell::OfText("нет"), Cell::OfNumber(std::numeric_limits<double>::quiet_NaN(), 4),
         Cell::OfNumber(std::numeric_limits<double>::infinity())});
+    // Longer than a cell holds: kept to the limit, not left out.
+    std::string longText;
+    while (longText.size() < 70000)
+        longText += "строка, ";
+    book.Sheet.Rows.push_back({Cell::OfWhole(4), Cell::OfText(longText)});
     const XlsxBytes workbook = XlsxWorkbook(book);
     ASSERT_EQ(workbook.Error, "");
     std::ofstream(File("book.xlsx"), std::ios::binary) << workbook.Bytes;
@@ -81,12 +86,16 @@ TEST_F(SheetsTest, TheWorkbookReadsBackWithNumbersAsNumbers)
     EXPECT_EQ(sheets[0].Name, "Журнал");
     EXPECT_EQ(sheets[1].Name, "Сведения");
     const auto& rows = sheets[0].Rows;
-    ASSERT_EQ(rows.size(), 4u);
+    ASSERT_EQ(rows.size(), 5u);
+    const QString cut = QString::fromStdString(rows[4][1].Text);
+    EXPECT_EQ(cut.size(), 32767);
+    EXPECT_TRUE(cut.startsWith(QStringLiteral("строка, строка"))) << rows[4][1].Text.substr(0, 40);
+    EXPECT_TRUE(cut.endsWith(QStringLiteral("…")));
     for (size_t c = 0; c < book.Sheet.Headings.size(); ++c) {
         EXPECT_FALSE(rows[0][c].IsNumber);
         EXPECT_EQ(rows[0][c].Text, book.Sheet.Headings[c]);
     }
-    for (size_t r = 1; r < rows.size(); ++r)
+    for (size_t r = 1; r < 4; ++r)
         for (size_t c = 0; c < rows[r].size(); ++c) {
             const Cell& written = book.Sheet.Rows[r - 1][c];
             const xlsx_test::XlsxCell& read = rows[r][c];

@@ -104,4 +104,12 @@ TEST(NumberText, OnlyTheFirstPointTakesTheSeparator)
     EXPECT_EQ(WithDecimalSeparator("1.2.3", ','), "1,2.3");
 }
 
+TEST(NumberText, SeedsAreDecimalDigitsWithinThirtyTwoBits)
+{
+    EXPECT_EQ(SeedFromText("0"), 0u);
+    EXPECT_EQ(SeedFromText("4294967295"), 4294967295u);
+    for (const char* text : {"", "4294967296", "-1", "+1", " 1", "1 ", "0x10", "1e3", "12a"})
+        EXPECT_EQ(SeedFromText(text), std::nullopt) << text;
+}
+
 }  // namespace

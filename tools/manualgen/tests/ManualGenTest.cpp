@@ -69,6 +69,15 @@ TEST(ManualSource, TheBodyFallsIntoParagraphsSectionsTermsAndExamples)
     EXPECT_EQ(options[2].Text, std::vector<std::string>{"its text below"});
 }
 
+// A line is as wide as its characters, not its bytes: 79 Cyrillic letters fit.
+TEST(ManualSource, WidthCountsCharacters)
+{
+    std::string wide;
+    for (int i = 0; i < 79; ++i)
+        wide += "ж";
+    EXPECT_NO_THROW(ReadManualSource("Name: x\nSummary: y\nUsage: z\n\n" + wide + "\n"));
+}
+
 TEST(ManualSource, FaultsNameTheirLine)
 {
     const struct {
@@ -77,6 +86,7 @@ TEST(ManualSource, FaultsNameTheirLine)
     } rows[] = {
         {"Name: x\nSummary: y\nUsage: z\n\n\tTabbed.\n", "line 5: a tab"},
         {"Name: x\nSummary: y\nUsage: z\n\n" + std::string(80, 'w') + "\n", "line 5: wider than 79"},
+        {"Name: x\nSummary: y\nUsage: z\n\n" + std::string(78, 'w') + "жж\n", "line 5: wider than 79"},
         {"Name: x\nSummary: y\nUsage: z\n\nTrailing. \n", "line 5: spaces at the end"},
         {"Name: x\nSumary: y\n", "line 2: unknown header 'Sumary'"},
         {"Name x\n", "line 1: expected 'Key: value'"},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the module exports: its factory of the window «Характеристики» and
-// the version of the interface it was built with. The module links its own
+// What the module exports: its factories of the window «Характеристики» and
+// of the lab report's preview, and the version of the interface it was
+// built with. The module links its own
 // copies of the shared code beneath the windows; the factory points their
 // seams at the program's, so that a message the window's fields show is the
 // program's, and the fields read numbers as the program's do.
@@ -8,6 +9,7 @@
 #include "common/language/Language.h"
 #include "common/PlainMessage.h"
 #include "ui/analysis/CharacteristicsUnit.h"
+#include "ui/report/ReportUnit.h"
 
 extern "C" __attribute__((visibility("default"))) int dl_analysis_interface_version()
 {
@@ -21,4 +23,13 @@ extern "C" __attribute__((visibility("default"))) QWidget* dl_new_characteristic
     SetLocaleDecimalSeparator(host.DecimalSeparator);
     SetProgramLanguage(host.Spoken);
     return NewCharacteristicsForm(host, owner);
+}
+
+extern "C" __attribute__((visibility("default"))) QWidget* dl_new_report_window(const AnalysisHost& host,
+                                                                                 const ReportOrder& order,
+                                                                                 QWidget* owner)
+{
+    SetPlainMessageHandler(host.ShowMessage);
+    SetLocaleDecimalSeparator(host.DecimalSeparator);
+    return NewReportForm(host, order, owner);
 }

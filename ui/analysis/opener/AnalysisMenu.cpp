@@ -18,14 +18,14 @@
 
 namespace {
 
-CharacteristicsFactory& Factory()
+AnalysisFactories& Factories()
 {
-    static CharacteristicsFactory factory = nullptr;
-    return factory;
+    static AnalysisFactories factories;
+    return factories;
 }
 
 // The module beside the program (the build tree), then where it is installed.
-CharacteristicsFactory LoadModule(QString& error)
+std::optional<AnalysisFactories> LoadModule(QString& error)
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
     QString firstError;
@@ -36,24 +36,28 @@ CharacteristicsFactory LoadModule(QString& error)
                 firstError = AnalysisMenu::tr("%1: файл не найден").arg(path);
             continue;
         }
-        return LoadCharacteristicsModule(path, error);
+        return LoadAnalysisModule(path, error);
     }
     error = firstError;
-    return nullptr;
+    return std::nullopt;
 }
 
-QWidget* NewCharacteristicsWindow(const AnalysisHost& host, QWidget* owner)
+// The factories, the module loaded when the one needed is not there yet;
+// nothing after the message naming the window (`which`) that cannot be opened.
+template <typename Factory>
+const AnalysisFactories* LoadedFactories(Factory AnalysisFactories::*needed, const QString& which)
 {
-    if (Factory() == nullptr) {
+    if (Factories().*needed == nullptr) {
         QString error;
-        Factory() = LoadModule(error);
-        if (Factory() == nullptr) {
-            ShowPlainMessage(AnalysisMenu::tr("Окно «Характеристики» недоступно: не удалось загрузить его модуль.\n%1")
-                                 .arg(error));
+        const std::optional<AnalysisFactories> loaded = LoadModule(error);
+        if (!loaded) {
+            ShowPlainMessage(AnalysisMenu::tr("Окно «%1» недоступно: не удалось загрузить его модуль.\n%2")
+                                 .arg(which, error));
             return nullptr;
         }
+        Factories() = *loaded;
     }
-    return Factory()(host, owner);
+    return &Factories();
 }
 
 } // namespace
@@ -76,32 +80,52 @@ AnalysisMenu::AnalysisMenu(QMainWindow* window, BenchChoiceSource bench)
         return ChosenTableFile{chosen->Name, chosen->Form};
     };
     host_.ChoosePlotFile = [](QWidget* owner) { return ChoosePlotFileName(owner); };
+    host_.ChooseReportFile = [](QWidget* owner, const QString& extension) {
+        return ChooseReportFileName(owner, extension);
+    };
 }
 
 void AnalysisMenu::CharacteristicsItemClick()
 {
     if (characteristicsWindow_ == nullptr) {
+        const AnalysisFactories* factories =
+            LoadedFactories(&AnalysisFactories::Characteristics, tr("Характеристики"));
+        if (factories == nullptr)
+            return;
         host_.DecimalSeparator = LocaleDecimalSeparator();
         host_.Spoken = ProgramLanguage();
-        characteristicsWindow_ = NewCharacteristicsWindow(host_, window_);
-        if (characteristicsWindow_ == nullptr)
-            return;
+        characteristicsWindow_ = factories->Characteristics(host_, window_);
     }
     characteristicsWindow_->show();
     characteristicsWindow_->raise();
     characteristicsWindow_->activateWindow();
 }
 
-CharacteristicsFactory SetCharacteristicsFactory(CharacteristicsFactory factory)
+void AnalysisMenu::OpenReport(const ReportOrder& order)
 {
-    return std::exchange(Factory(), factory);
+    const AnalysisFactories* factories = LoadedFactories(&AnalysisFactories::Report, tr("Отчёт"));
+    if (factories == nullptr)
+        return;
+    if (reportWindow_ != nullptr)
+        delete reportWindow_.data();
+    host_.DecimalSeparator = LocaleDecimalSeparator();
+    host_.Spoken = ProgramLanguage();
+    reportWindow_ = factories->Report(host_, order, window_);
+    reportWindow_->show();
+    reportWindow_->raise();
+    reportWindow_->activateWindow();
 }
 
-CharacteristicsFactory LoadCharacteristicsModule(const QString& path, QString& error)
+AnalysisFactories SetAnalysisFactories(AnalysisFactories factories)
+{
+    return std::exchange(Factories(), factories);
+}
+
+std::optional<AnalysisFactories> LoadAnalysisModule(const QString& path, QString& error)
 {
     if (QString problem = ModuleFileProblem(path); !problem.isEmpty()) {
         error = path + QStringLiteral(": ") + problem;
-        return nullptr;
+        return std::nullopt;
     }
     // A loaded library stays loaded when its QLibrary is gone.
     QLibrary module(path);
@@ -109,14 +133,18 @@ CharacteristicsFactory LoadCharacteristicsModule(const QString& path, QString& e
     const auto version = reinterpret_cast<VersionFunction>(module.resolve(AnalysisInterfaceVersionName));
     if (version == nullptr) {
         error = module.errorString();
-        return nullptr;
+        return std::nullopt;
     }
     if (version() != AnalysisInterfaceVersion) {
         error = AnalysisMenu::tr("%1: модуль от другой версии программы").arg(path);
-        return nullptr;
+        return std::nullopt;
     }
-    auto factory = reinterpret_cast<CharacteristicsFactory>(module.resolve(CharacteristicsFactoryName));
-    if (factory == nullptr)
+    AnalysisFactories factories;
+    factories.Characteristics = reinterpret_cast<CharacteristicsFactory>(module.resolve(CharacteristicsFactoryName));
+    factories.Report = reinterpret_cast<ReportFactory>(module.resolve(ReportFactoryName));
+    if (factories.Characteristics == nullptr || factories.Report == nullptr) {
         error = module.errorString();
-    return factory;
+        return std::nullopt;
+    }
+    return factories;
 }

@@ -17,7 +17,8 @@ class QMenu;
 // chart libraries it draws with live in a module of their own, loaded at
 // that first call, so that the program does not load them before its first
 // paint. A module that is missing, damaged or of another version gets a
-// message, and the program goes on.
+// message, and the program goes on. The same module makes the preview of
+// the lab report of a journal (OpenReport), which «Журнал» asks for.
 class AnalysisMenu : public QObject {
     Q_OBJECT
 
@@ -25,8 +26,12 @@ public:
     AnalysisMenu(QMainWindow* window, BenchChoiceSource bench);
 
     void CharacteristicsItemClick();
+    // Opens the preview of the lab report of the journal; one at a time, so
+    // an earlier one is closed first.
+    void OpenReport(const ReportOrder& order);
     // The window, once made.
     QWidget* CharacteristicsWindow() const { return characteristicsWindow_; }
+    QWidget* ReportWindow() const { return reportWindow_; }
 
     QMenu* Menu;
     QAction* CharacteristicsItem;
@@ -35,12 +40,20 @@ private:
     QMainWindow* window_;
     AnalysisHost host_;
     QPointer<QWidget> characteristicsWindow_;
+    QPointer<QWidget> reportWindow_;
 };
 
-// Tests and probes, which link the window itself, make it without the
-// module; nullptr goes back to loading it. Returns the factory replaced.
-CharacteristicsFactory SetCharacteristicsFactory(CharacteristicsFactory factory);
+// What the module makes.
+struct AnalysisFactories {
+    CharacteristicsFactory Characteristics = nullptr;
+    ReportFactory Report = nullptr;
+};
 
-// Loads the module in the file and returns its factory; nothing, with what
-// is wrong in `error`, for a file that is no whole module of this version.
-CharacteristicsFactory LoadCharacteristicsModule(const QString& path, QString& error);
+// Tests and probes, which link the windows themselves, make them without the
+// module; nullptrs go back to loading it. Returns the factories replaced.
+AnalysisFactories SetAnalysisFactories(AnalysisFactories factories);
+
+// Loads the module in the file and returns its factories; nothing, with
+// what is wrong in `error`, for a file that is no whole module of this
+// version.
+std::optional<AnalysisFactories> LoadAnalysisModule(const QString& path, QString& error);

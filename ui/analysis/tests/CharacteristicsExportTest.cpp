@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/PlainMessage.h"
 #include "sweep/plot/SweepPlot.h"
+#include "tools/testsupport/FreshSettings.h"
 #include "tools/testsupport/LabWindows.h"
 #include "tools/testsupport/XlsxCells.h"
 #include "ui/analysis/CharacteristicsUnit.h"
@@ -58,7 +59,9 @@ class CharacteristicsExportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SetCharacteristicsFactory(NewCharacteristicsForm); }
+    void initTestCase() { SetAnalysisFactories({NewCharacteristicsForm, nullptr}); }
+    // Each test's window starts with the defaults of a first run.
+    void init() { ForgetProgramSettings(); }
 
     // The table shows rounded numbers; «CSV для Excel», the workbook and
     // the copy keep every digit under the window's Russian headings.

@@ -3,6 +3,7 @@
 #include "sweep/lib/SweepReport.h"
 #include "sweep/lib/ValueRange.h"
 #include "sweep/plot/SweepPlot.h"
+#include "tools/testsupport/FreshSettings.h"
 #include "tools/testsupport/LabWindows.h"
 #include "ui/analysis/CharacteristicsUnit.h"
 #include "ui/analysis/SweepPlotView.h"
@@ -99,18 +100,20 @@ class CharacteristicsUnitTest : public QObject {
 
 private slots:
     // The test links the window; the program loads it from its module.
-    void initTestCase() { SetCharacteristicsFactory(NewCharacteristicsForm); }
+    void initTestCase() { SetAnalysisFactories({NewCharacteristicsForm, nullptr}); }
+    // Each test's window starts with the defaults of a first run.
+    void init() { ForgetProgramSettings(); }
 
     // Without its module (none lies beside this test) the menu item says so
     // and opens nothing; asked again, it tries again.
     void aMissingModuleIsReported()
     {
-        const CharacteristicsFactory linked = SetCharacteristicsFactory(nullptr);
+        const AnalysisFactories linked = SetAnalysisFactories({});
         LabWindows lab;
         PlainMessageRecorder recorder;
         lab.program.Analysis->CharacteristicsItem->trigger();
         lab.program.Analysis->CharacteristicsItem->trigger();
-        SetCharacteristicsFactory(linked);
+        SetAnalysisFactories(linked);
         QCOMPARE(recorder.messages.size(), 2);
         QVERIFY(recorder.messages[0].startsWith(QStringLiteral("Окно «Характеристики» недоступно")));
         QVERIFY(lab.CharacteristicsWindow() == nullptr);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sweep/plot/SweepPlot.h"
+#include "tools/testsupport/FreshSettings.h"
 #include "tools/testsupport/LabWindows.h"
 #include "ui/analysis/CharacteristicsUnit.h"
 #include "ui/analysis/SweepPlotView.h"
@@ -58,7 +59,9 @@ class PlotReadabilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SetCharacteristicsFactory(NewCharacteristicsForm); }
+    void initTestCase() { SetAnalysisFactories({NewCharacteristicsForm, nullptr}); }
+    // Each test's window starts with the defaults of a first run.
+    void init() { ForgetProgramSettings(); }
 
     // On a screen of 800 x 600 the picture is laid out at its view's size
     // and shown unscaled: no label under 9 pt, numbers with decimal commas.

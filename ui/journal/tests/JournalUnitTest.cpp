@@ -166,10 +166,14 @@ private slots:
         QCOMPARE(menus, (QList<QAction*>{form.N1->menuAction(), form.N2->menuAction(), journal.Menu->menuAction()}));
         QCOMPARE(journal.Menu->title(), QStringLiteral("Журнал"));
         const QList<QAction*> items = journal.Menu->actions();
-        QCOMPARE(items.size(), 4);
+        QCOMPARE(items.size(), 7);
         QCOMPARE(items[0], journal.JournalItem);
         QVERIFY(items[1]->isSeparator());
-        QCOMPARE(items.mid(2), (QList<QAction*>{journal.NewSessionItem, journal.ContinueSessionItem}));
+        QCOMPARE(items.mid(2, 2), (QList<QAction*>{journal.NewSessionItem, journal.ContinueSessionItem}));
+        QVERIFY(items[4]->isSeparator());
+        QCOMPARE(items.mid(5), (QList<QAction*>{journal.ReportItem, journal.OpenJournalItem}));
+        QCOMPARE(journal.ReportItem->text(), QStringLiteral("Отчёт…"));
+        QCOMPARE(journal.OpenJournalItem->text(), QStringLiteral("Открыть журнал…"));
         QCOMPARE(journal.JournalItem->text(), QStringLiteral("Журнал измерений"));
         QCOMPARE(journal.NewSessionItem->text(), QStringLiteral("Новый сеанс…"));
         QCOMPARE(journal.ContinueSessionItem->text(), QStringLiteral("Продолжить сеанс…"));

@@ -10,6 +10,7 @@
 #include "resources/EmbeddedPictures.h"
 #include "tools/testsupport/LabWindows.h"
 #include "ui/analysis/CharacteristicsUnit.h"
+#include "ui/report/ReportUnit.h"
 #include "ui/help/AboutBox.h"
 #include "ui/help/TheoryWindow.h"
 #include "ui/journal/JournalUnit.h"
@@ -250,7 +251,7 @@ private slots:
     {
         qputenv("XDG_DATA_HOME", data_.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-        SetCharacteristicsFactory(NewCharacteristicsForm);
+        SetAnalysisFactories({NewCharacteristicsForm, NewReportForm});
     }
 
     // The bench's three windows, their menus and the splash; in Russian the
@@ -372,9 +373,9 @@ private slots:
             lab.ClickMeasure();
             lab.program.Journals->JournalItem->trigger();
             CheckTexts(TextsOf(*lab.JournalWindow()));
-            const CharacteristicsFactory linked = SetCharacteristicsFactory(nullptr);
+            const AnalysisFactories linked = SetAnalysisFactories({});
             lab.program.Analysis->CharacteristicsItem->trigger();
-            SetCharacteristicsFactory(linked);
+            SetAnalysisFactories(linked);
         }
         qputenv("XDG_DATA_HOME", data_.path().toUtf8());
         QCOMPARE(recorder.messages.size(), 2);

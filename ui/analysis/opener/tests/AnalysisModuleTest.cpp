@@ -73,7 +73,7 @@ private slots:
 
         QVERIFY2(ModuleFileProblem(path).contains(reason), qPrintable(ModuleFileProblem(path)));
         QString error;
-        QVERIFY(LoadCharacteristicsModule(path, error) == nullptr);
+        QVERIFY(!LoadAnalysisModule(path, error));
         QVERIFY2(error.startsWith(path + ": ") && error.contains(reason), qPrintable(error));
     }
 
@@ -85,8 +85,11 @@ private slots:
     {
         QCOMPARE(ModuleFileProblem(QStringLiteral(DL_ANALYSIS_MODULE_FILE)), QString());
         QString error;
-        const CharacteristicsFactory factory = LoadCharacteristicsModule(QStringLiteral(DL_ANALYSIS_MODULE_FILE), error);
-        QVERIFY2(factory != nullptr, qPrintable(error));
+        const std::optional<AnalysisFactories> factories
+            = LoadAnalysisModule(QStringLiteral(DL_ANALYSIS_MODULE_FILE), error);
+        QVERIFY2(factories && factories->Report != nullptr, qPrintable(error));
+        const CharacteristicsFactory factory = factories->Characteristics;
+        QVERIFY(factory != nullptr);
 
         PlainMessageRecorder recorder;
         AnalysisHost host;
