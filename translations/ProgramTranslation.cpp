@@ -4,12 +4,19 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+std::unique_ptr<QTranslator> LoadEnglishTexts()
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral(":/translations/detector-lab_en.qm")))
+        return nullptr;
+    return translator;
+}
+
 bool InstallEnglishTexts()
 {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral(":/translations/detector-lab_en.qm"))) {
-        delete translator;
+    std::unique_ptr<QTranslator> translator = LoadEnglishTexts();
+    if (!translator)
         return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    translator->setParent(QCoreApplication::instance());
+    return QCoreApplication::installTranslator(translator.release());
 }

@@ -271,7 +271,7 @@ English will be used from the next start of the program.</source>
     </message>
     <message>
         <source>частота</source>
-        <translation>frequency</translation>
+        <translation>freq.</translation>
     </message>
     <message>
         <source>интервал 95 %</source>

@@ -10,6 +10,7 @@
 #include "resources/EmbeddedPictures.h"
 #include "tools/testsupport/LabWindows.h"
 #include "ui/analysis/CharacteristicsUnit.h"
+#include "ui/report/ReportTitleDialog.h"
 #include "ui/report/ReportUnit.h"
 #include "ui/help/AboutBox.h"
 #include "ui/help/TheoryWindow.h"
@@ -219,6 +220,29 @@ QStringList TextsOfModal(Open open)
     return texts;
 }
 
+// The student's own words, which the report shows as typed.
+const QStringList StudentsWords{QStringLiteral("Петрова А. С."), QStringLiteral("РТ-22")};
+
+QStringList WithoutStudentsWords(QStringList texts)
+{
+    for (QString& text : texts)
+        for (const QString& word : StudentsWords)
+            text.remove(word);
+    return texts;
+}
+
+// The report's preview that «Журнал» opened, once its report is made or refused.
+TReportForm* FinishedReport(const LabWindows& lab)
+{
+    auto* window = qobject_cast<TReportForm*>(lab.program.Analysis->ReportWindow());
+    if (window != nullptr && !window->Ready()) {
+        QSignalSpy finished(window, &TReportForm::ReportFinished);
+        if (!finished.wait(30000))
+            return nullptr;
+    }
+    return window;
+}
+
 } // namespace
 
 class LanguageWalkTest : public QObject {
@@ -252,6 +276,9 @@ private slots:
         qputenv("XDG_DATA_HOME", data_.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
         SetAnalysisFactories({NewCharacteristicsForm, NewReportForm});
+        SetReportTitleQuestion([](QWidget*, const report::ReportTitle& shown) {
+            return std::optional(report::ReportTitle{StudentsWords[0], StudentsWords[1], shown.Date});
+        });
     }
 
     // The bench's three windows, their menus and the splash; in Russian the
@@ -420,6 +447,44 @@ private slots:
         QVERIFY(theory->Text->toPlainText().size() > 10000);
     }
 
+    // The lab report of the session, its window and its messages: in English
+    // nothing Russian but the student's own words; in Russian its title.
+    void theReport()
+    {
+        QTemporaryDir folder;
+        PlainMessageRecorder recorder;
+        LabWindows lab;
+        for (const QList<int>& switches : QList<QList<int>>{{1, 1, 2}, {3, 2, 2}, {1, 2, 1}, {3, 2, 1}, {1, 1, 1}}) {
+            lab.SetSwitches(switches[0], switches[1], switches[2]);
+            lab.ClickMeasure();
+        }
+        lab.program.Journals->ReportItem->trigger();
+        TReportForm* window = FinishedReport(lab);
+        QVERIFY(window != nullptr && window->Ready());
+        CheckTexts(WithoutStudentsWords(TextsOf(*window)));
+        QVERIFY(window->Preview->toPlainText().contains(StudentsWords[0]));
+        if (language_ == Language::Russian)
+            QVERIFY(window->Preview->toPlainText().contains(QStringLiteral("Отчёт по лабораторной работе № 4")));
+
+        // A report that cannot be saved, and a file that is no journal.
+        const ReportFileNameChooser previous = SetReportFileNameChooser(
+            [&](QWidget*, const QString& extension) { return std::optional(folder.filePath("no/such/r." + extension)); });
+        window->SavePdfButton->click();
+        SetReportFileNameChooser(previous);
+        QFile notJournal(folder.filePath(QStringLiteral("not-journal.csv")));
+        QVERIFY(notJournal.open(QIODevice::WriteOnly) && notJournal.write("a,b\n") > 0);
+        notJournal.close();
+        const JournalFileChooser previousJournal
+            = SetJournalFileChooser([&](QWidget*) { return std::optional(notJournal.fileName()); });
+        lab.program.Journals->OpenJournalItem->trigger();
+        SetJournalFileChooser(previousJournal);
+        window = FinishedReport(lab);
+        QVERIFY(window != nullptr && !window->Ready());
+        CheckTexts(TextsOf(*window));
+        QCOMPARE(recorder.messages.size(), 2); // the refused measurement, the report not saved
+        CheckTexts(recorder.messages);
+    }
+
     // Qt's own boxes and file dialogs: English in English; in Russian they
     // speak Russian, as before.
     void qtsOwnDialogs()
@@ -432,26 +497,34 @@ private slots:
             TextsOfModal([&] { ChooseTableFile(lab.form1.get()); }),
             TextsOfModal([&] { ChoosePlotFileName(lab.form1.get()); }),
             TextsOfModal([&] { ChooseJournalFile(lab.form1.get(), QDir::tempPath()); }),
+            TextsOfModal([&] { ChooseReportFileName(lab.form1.get(), QStringLiteral("odt")); }),
         };
         for (const QStringList& texts : dialogs) {
             CheckTexts(texts);
             if (language_ == Language::Russian)
                 QVERIFY2(std::any_of(texts.begin(), texts.end(), HasCyrillic), qPrintable(texts.join('|')));
         }
+        // The report's title block, asked in a dialog of the program's own.
+        const ReportTitleQuestion answer = SetReportTitleQuestion({});
+        CheckTexts(TextsOfModal([&] { AskReportTitle(lab.form1.get(), {}); }));
+        SetReportTitleQuestion(answer);
     }
 
-    // Every caption fits its control; the main window and «Характеристики»
-    // fit the screen.
+    // Every caption fits its control; every window fits the screen.
     void layoutsFit()
     {
         LabWindows lab;
         lab.form1->FormCreate();
         lab.program.Journals->JournalItem->trigger();
         lab.program.Analysis->CharacteristicsItem->trigger();
+        lab.ClickMeasure();
+        lab.program.Journals->ReportItem->trigger();
+        QWidget* report = FinishedReport(lab);
+        QVERIFY(report != nullptr);
         TNewSessionDialog session(lab.form1.get());
         TAboutBox about(lab.form1.get());
         for (QWidget* window : std::initializer_list<QWidget*>{lab.form1.get(), lab.form2.get(), lab.form3.get(),
-                 lab.JournalWindow(), lab.CharacteristicsWindow(), &session, &about}) {
+                 lab.JournalWindow(), lab.CharacteristicsWindow(), report, &session, &about}) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             const QStringList cut = CutTexts(*window);
