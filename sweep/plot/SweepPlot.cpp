@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsPathItem>
 #include <QGraphicsRectItem>
@@ -282,7 +283,6 @@ public:
             {0.0, 1.0});
     }
 
-    void SetTitle(const QString& title) { chart_.setTitle(title); }
 
     // Names the first curves in the legend, and hands the curves over to be
     // drawn on the chart once it is laid out.
@@ -487,6 +487,21 @@ QString Title(const SweepSettings& settings, PlotKind kind, Language language)
     return Text((CountsTrials(settings.Experiments.front()) ? AgainstGainTitle : NoisePowerTitle).In(language));
 }
 
+// The title over its subtitle; a subtitle wider than the picture goes on
+// two lines, parted at its last "; " (before the seed), where the chart
+// would cut it short.
+QString TitleText(const QString& title, const QString& subtitle, qreal width)
+{
+    constexpr int SubtitlePixels = 13;
+    constexpr qreal Margins = 60; // the chart's own, both sides
+    QString shown = subtitle;
+    if (const qsizetype part = subtitle.lastIndexOf(QStringLiteral("; "));
+        part > 0 && QFontMetricsF(ChartFont(SubtitlePixels)).horizontalAdvance(subtitle) > width - Margins)
+        shown = subtitle.left(part + 1) + "<br>" + subtitle.mid(part + 2);
+    return title + "<br><span style=\"font-size:" + QString::number(SubtitlePixels) + "px; font-weight:normal\">"
+        + shown + "</span>";
+}
+
 } // namespace
 
 PlotKind ChoosePlot(const SweepSettings& settings)
@@ -501,6 +516,8 @@ PlotKind ChoosePlot(const SweepSettings& settings)
 
 struct Plot::Drawing {
     QChart* Chart = nullptr; // the scene owns it
+    QString Title;
+    QString Subtitle;
     std::vector<PlotCurve> Curves;
     QGraphicsRectItem* Curved = nullptr; // the curves at the present layout; the chart owns it
     QSizeF Size;
@@ -527,8 +544,8 @@ Plot::Plot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<P
         builder.DrawAgainstGain();
         break;
     }
-    builder.SetTitle(Title(settings, kind, language) + "<br><span style=\"font-size:13px; font-weight:normal\">"
-        + Subtitle(settings, baseSeed, language) + "</span>");
+    drawing_->Title = Title(settings, kind, language);
+    drawing_->Subtitle = Subtitle(settings, baseSeed, language);
     drawing_->Curves = builder.FinishLegend();
     LayOut(QSizeF(PlotWidth, PlotHeight));
 }
@@ -539,6 +556,7 @@ void Plot::LayOut(QSizeF size)
 {
     size = size.expandedTo(QSizeF(MinPlotWidth, MinPlotHeight));
     QChart& chart = *drawing_->Chart;
+    chart.setTitle(TitleText(drawing_->Title, drawing_->Subtitle, size.width()));
     chart.setGeometry(0, 0, size.width(), size.height());
     chart.layout()->activate();
     marks_ = DrawCurves(chart, drawing_->Curves, drawing_->Curved);
