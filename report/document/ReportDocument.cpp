@@ -2,6 +2,7 @@
 #include "ReportDocument.h"
 
 #include "ReportText.h"
+#include "common/language/Language.h"
 #include "common/sheets/XlsxWorkbook.h"
 #include "report/ReportTables.h"
 #include "resources/EmbeddedPictures.h"

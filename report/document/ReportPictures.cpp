@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportPictures.h"
 
+#include "common/language/Language.h"
 #include "sweep/plot/SweepPlot.h"
 #include "theory/Theory.h"
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportText.h"
 
+#include "common/language/Language.h"
 #include "common/text/NumberText.h"
 #include "theory/Experiment.h"
 
