@@ -2,8 +2,8 @@
 // The program in the language of the run (DL_TEST_LANGUAGE, "ru" unless
 // told), walked for every text a user sees or a screen reader says: the
 // windows, their menus and dialogs, Qt's own dialogs and the messages. In
-// English none holds a Cyrillic letter; in Russian the specified texts are
-// the specified ones, letter for letter. In both the pictures are the
+// English none holds a Cyrillic letter; in Russian the bench's texts are
+// the ones it has always shown, letter for letter. In both the pictures are the
 // language's, and every text fits its control on the screen of the run.
 #include "common/PlainMessage.h"
 #include "editfloat/EditFloatMessages.h"
@@ -146,13 +146,13 @@ QStringList CutTexts(const QWidget& window)
     return cut;
 }
 
-// A text checked against the specified Russian one.
-struct Specified {
+// A text of the bench as shown, and the Russian one it has always been.
+struct BenchText {
     QString Shown;
     QString Russian;
 };
 
-QList<Specified> SpecifiedTexts(const LabWindows& lab)
+QList<BenchText> BenchTexts(const LabWindows& lab)
 {
     const TForm1& f1 = *lab.form1;
     const TForm2& f2 = *lab.form2;
@@ -253,7 +253,7 @@ public:
 
 private:
     // English: no Cyrillic letter anywhere. Russian: nothing to see here
-    // beyond the specified texts, which are checked apart.
+    // beyond the bench's own texts, which are checked apart.
     void CheckTexts(const QStringList& texts) const
     {
         QVERIFY(!texts.isEmpty());
@@ -282,7 +282,7 @@ private slots:
     }
 
     // The bench's three windows, their menus and the splash; in Russian the
-    // specified texts letter for letter, in English each translated.
+    // bench's texts letter for letter, in English each translated.
     void theBenchsWindows()
     {
         LabWindows lab;
@@ -291,7 +291,7 @@ private slots:
         // Closed by its timer, the splash would free itself: it goes first.
         const std::unique_ptr<THelloForm> splash = std::make_unique<THelloForm>();
         CheckTexts(TextsOf(*splash) << splash->Image1->Hint);
-        for (const Specified& text : SpecifiedTexts(lab)) {
+        for (const BenchText& text : BenchTexts(lab)) {
             if (language_ == Language::Russian)
                 QCOMPARE(text.Shown, text.Russian);
             else if (HasCyrillic(text.Russian))
