@@ -21,8 +21,9 @@ function(dl_add_gtest name)
 endfunction()
 
 # Qt Test executables: offscreen platform, a runtime folder, a data folder
-# (the program's journals) and a settings folder of the test's own under the
-# build tree, and a hard time limit.
+# (the program's journals) and a configuration folder of the test's own (its
+# remembered settings) under the build tree, never the user's, and a hard
+# time limit.
 function(dl_add_qt_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})

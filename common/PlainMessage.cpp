@@ -2,6 +2,7 @@
 #include "PlainMessage.h"
 
 #include "WindowPlacement.h"
+#include "common/language/Language.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,8 +19,10 @@ PlainMessageHandler& Handler()
 void ShowMessageBox(const QString& text)
 {
     ScreenCentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok);
-    // Qt's Russian catalogue leaves "OK" in Latin letters; a Russian desktop writes it in Cyrillic.
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("ОК"));
+    // Qt's Russian catalogue leaves "OK" in Latin letters; a Russian desktop
+    // writes it in Cyrillic. In English the button is Qt's own.
+    if (ProgramLanguage() == Language::Russian)
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("ОК"));
     box.exec();
 }
 

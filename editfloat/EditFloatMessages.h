@@ -1,22 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The field's messages, UTF-8.
+#include "common/language/Translatable.h"
+
+// The field's messages, UTF-8, Russian; the field shows them translated.
 namespace EditFloatMessages {
 
-inline constexpr const char* kMaxBelowMin = "TEditInt: Максимальное значение должно быть больше минимального.";
-inline constexpr const char* kMinAboveMax = "TEditInt: Минимальное значение должно быть меньше максимального.";
-inline constexpr const char* kBelowMinCorrected =
-    "Введённое значение параметра меньше минимально-допустимого.\n Произведена коррекция.";
-inline constexpr const char* kBelowMinRestored =
-    "Введённое значение параметра меньше минимально-допустимого.\n Прежнее значение параметра восстановлено.";
-inline constexpr const char* kAboveMaxCorrected =
-    "Введённое значение параметра больше максимально-допустимого.\n Произведена коррекция.";
-inline constexpr const char* kAboveMaxRestored =
-    "Введённое значение параметра больше максимально-допустимого.\n Прежнее значение параметра восстановлено.";
-inline constexpr const char* kNoNumberCorrected =
-    "Строка ввода имеет некорректный формат или пуста. \n Произведена коррекция.";
-inline constexpr const char* kNoNumberRestored =
-    "Строка ввода имеет некорректный формат или пуста. \n Значение параметра восстановлено.";
+inline constexpr const char* kMaxBelowMin =
+    DL_TRANSLATABLE("EditFloatMessages", "TEditInt: Максимальное значение должно быть больше минимального.");
+inline constexpr const char* kMinAboveMax =
+    DL_TRANSLATABLE("EditFloatMessages", "TEditInt: Минимальное значение должно быть меньше максимального.");
+inline constexpr const char* kBelowMinCorrected = DL_TRANSLATABLE("EditFloatMessages",
+    "Введённое значение параметра меньше минимально-допустимого.\n Произведена коррекция.");
+inline constexpr const char* kBelowMinRestored = DL_TRANSLATABLE("EditFloatMessages",
+    "Введённое значение параметра меньше минимально-допустимого.\n Прежнее значение параметра восстановлено.");
+inline constexpr const char* kAboveMaxCorrected = DL_TRANSLATABLE("EditFloatMessages",
+    "Введённое значение параметра больше максимально-допустимого.\n Произведена коррекция.");
+inline constexpr const char* kAboveMaxRestored = DL_TRANSLATABLE("EditFloatMessages",
+    "Введённое значение параметра больше максимально-допустимого.\n Прежнее значение параметра восстановлено.");
+inline constexpr const char* kNoNumberCorrected = DL_TRANSLATABLE("EditFloatMessages",
+    "Строка ввода имеет некорректный формат или пуста. \n Произведена коррекция.");
+inline constexpr const char* kNoNumberRestored = DL_TRANSLATABLE("EditFloatMessages",
+    "Строка ввода имеет некорректный формат или пуста. \n Значение параметра восстановлено.");
 
 }  // namespace EditFloatMessages

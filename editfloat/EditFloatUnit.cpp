@@ -8,6 +8,7 @@
 #include "common/PlainMessage.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <array>
@@ -184,5 +185,5 @@ char TEditFloat::DecimalSeparator() const
 
 void TEditFloat::ShowMessage(const std::string& message)
 {
-    ShowPlainMessage(QString::fromUtf8(message));
+    ShowPlainMessage(QCoreApplication::translate("EditFloatMessages", message.c_str()));
 }

@@ -11,7 +11,7 @@ namespace journal {
 
 namespace {
 
-constexpr const char* Refusal = "отказ";
+constexpr Wording Refusal{"отказ", "refused"};
 constexpr const char* NoValue = "—";
 
 std::string Number(double value, char decimalSeparator)
@@ -26,12 +26,15 @@ std::string Fixed(double value, int decimals, char decimalSeparator)
 
 } // namespace
 
-const Cells& ColumnHeadings()
+const Cells& ColumnHeadings(Language language)
 {
-    static const Cells headings{"№", "время", "К1", "К2", "К3", "эксперимент", "сигнал 1", "сигнал 2", "K",
+    static const Cells russian{"№", "время", "К1", "К2", "К3", "эксперимент", "сигнал 1", "сигнал 2", "K",
         "H (мВ)", "регистратор (мВ*мВ)", "количество опытов", "счётчик", "частота", "нижняя граница 95 %",
         "верхняя граница 95 %", "теория", "вердикт"};
-    return headings;
+    static const Cells english{"No.", "time", "K1", "K2", "K3", "experiment", "signal 1", "signal 2", "K", "H (mV)",
+        "register (mV*mV)", "trials", "counter", "frequency", "lower 95 % limit", "upper 95 % limit", "theory",
+        "verdict"};
+    return language == Language::English ? english : russian;
 }
 
 const Cells& ColumnNames()
@@ -48,7 +51,7 @@ std::optional<RowJudgement> JudgeRow(const JournalRow& row)
     const std::optional<Exercise> exercise = ExerciseChosenBy(in.Switches);
     if (!exercise)
         return std::nullopt;
-    return RowJudgement{theory::Describe(*exercise).RussianName, CountsTrials(*exercise),
+    return RowJudgement{theory::Describe(*exercise).ShownName, CountsTrials(*exercise),
         theory::CompareWithTheory(*exercise, in.Signal1Shape, in.Signal2Shape, in.Gain, in.Threshold, out.Trials,
             out.Counter, out.RegisterReading)};
 }
@@ -57,7 +60,7 @@ namespace {
 
 // The cells of the settings and of what was published; what theory says is
 // left to the caller.
-Cells PublishedCells(const JournalRow& row, char decimalSeparator)
+Cells PublishedCells(const JournalRow& row, char decimalSeparator, Language language)
 {
     const MeasurementInputs& in = row.Inputs;
     const MeasurementResult& out = row.Result;
@@ -67,7 +70,7 @@ Cells PublishedCells(const JournalRow& row, char decimalSeparator)
     cells[column::K1] = std::to_string(in.Switches.K1Index + 1);
     cells[column::K2] = std::to_string(in.Switches.K2Index + 1);
     cells[column::K3] = std::to_string(in.Switches.K3Index + 1);
-    cells[column::Experiment] = Refusal;
+    cells[column::Experiment] = Refusal.In(language);
     cells[column::Signal1] = std::to_string(in.Signal1Shape);
     cells[column::Signal2] = std::to_string(in.Signal2Shape);
     cells[column::Gain] = Number(in.Gain, decimalSeparator);
@@ -82,31 +85,31 @@ Cells PublishedCells(const JournalRow& row, char decimalSeparator)
 
 // Fills in what theory says, each number by `text`.
 template <typename Text>
-Cells WithJudgement(Cells cells, const RowJudgement& judged, Text text)
+Cells WithJudgement(Cells cells, const RowJudgement& judged, Language language, Text text)
 {
     const theory::Comparison& comparison = judged.Comparison;
-    cells[column::Experiment] = std::string(judged.ExperimentName);
+    cells[column::Experiment] = judged.ExperimentName.In(language);
     if (judged.CountsTrials)
         cells[column::Frequency] = text(comparison.Observed, column::Frequency);
     cells[column::Low95] = text(comparison.Range.Low, column::Low95);
     cells[column::High95] = text(comparison.Range.High, column::High95);
     if (comparison.TheoryApplies) {
         cells[column::Theory] = text(comparison.Theory, column::Theory);
-        cells[column::Verdict] = comparison.Consistent ? theory::ConsistentWord : theory::InconsistentWord;
+        cells[column::Verdict] = (comparison.Consistent ? theory::ConsistentWord : theory::InconsistentWord).In(language);
     }
     return cells;
 }
 
 } // namespace
 
-Cells RowCells(const JournalRow& row, char decimalSeparator)
+Cells RowCells(const JournalRow& row, char decimalSeparator, Language language)
 {
     const std::optional<RowJudgement> judged = JudgeRow(row);
     if (!judged)
-        return PublishedCells(row, decimalSeparator);
+        return PublishedCells(row, decimalSeparator, language);
     // A frequency to four decimals, a reading (of about 50 K²) to three.
     const int decimals = judged->CountsTrials ? 4 : 3;
-    return WithJudgement(PublishedCells(row, decimalSeparator), *judged, [&](double value, size_t c) {
+    return WithJudgement(PublishedCells(row, decimalSeparator, language), *judged, language, [&](double value, size_t c) {
         return c == column::Frequency ? Number(value, decimalSeparator) : Fixed(value, decimals, decimalSeparator);
     });
 }

@@ -60,8 +60,10 @@ enum : size_t {
 
 using Cells = std::array<std::string, column::Count>;
 
-// The columns' Russian headings.
-const Cells& ColumnHeadings();
+// The columns' headings: the Russian ones head the kept file and, in a
+// Russian run, the window and the spreadsheets; the English ones the window
+// and the spreadsheets of an English run.
+const Cells& ColumnHeadings(Language language = Language::Russian);
 // The columns' names in the messages of detector-lab-sweep, which speaks English.
 const Cells& ColumnNames();
 
@@ -70,13 +72,15 @@ const Cells& ColumnNames();
 // a count, or the expected reading with the reading's 95% interval) and the
 // verdict, as the sweep judges a point. K, H and the reading are the
 // shortest texts that read back as the same doubles. A refused measurement
-// has "отказ" for its exercise and "—" for what theory would say.
-Cells RowCells(const JournalRow& row, char decimalSeparator = '.');
+// has "отказ" ("refused") for its exercise and "—" for what theory would
+// say. The exercise and the verdict are worded in the language given: the
+// kept file's are Russian.
+Cells RowCells(const JournalRow& row, char decimalSeparator = '.', Language language = Language::Russian);
 
 // What theory says of a row's measurement, as numbers; nothing for a
 // refused one.
 struct RowJudgement {
-    std::string_view ExperimentName; // Russian
+    Wording ExperimentName;
     bool CountsTrials = true;
     theory::Comparison Comparison;
 };

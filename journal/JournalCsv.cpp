@@ -153,20 +153,20 @@ void WithDecimalPoints(Cells& cells)
         std::replace(cells[c].begin(), cells[c].end(), ',', '.');
 }
 
-// One of the facts before the headings of «CSV для Excel»: the format and
-// the seed are read, any other fact is let be.
-std::string ReadFact(const std::vector<std::string>& cells, Journal& journal, bool& seedRead)
+// One of the facts before the headings of «CSV для Excel», labelled in the
+// file's language: the format and the seed are read, any other fact is let be.
+std::string ReadFact(const std::vector<std::string>& cells, Language wording, Journal& journal, bool& seedRead)
 {
     if (cells.size() != 2)
         return "a line of the journal's facts holds a label and its value, not " + std::to_string(cells.size()) + " cells";
-    if (cells[0] == FormatFact) {
+    if (cells[0] == FormatFact.In(wording)) {
         const std::optional<int> version = ParsedNumber<int>(cells[1]);
         if (!version)
             return "the journal's format version is not a number";
         if (*version != FormatVersion)
             return "journal format " + std::to_string(*version) + "; this program reads format "
                 + std::to_string(FormatVersion);
-    } else if (cells[0] == SeedFact) {
+    } else if (cells[0] == SeedFact.In(wording)) {
         const std::optional<uint32_t> seed = ParsedNumber<uint32_t>(cells[1]);
         if (!seed)
             return "the seed is not a whole number from 0 to 4294967295";
@@ -214,12 +214,12 @@ JournalLines::Taken JournalLines::TakeHead(const std::vector<std::string>& cells
             return Taken::Head;
         }
         Journal head{seed_, {}};
-        if (std::string failure = ReadFact(cells, head, seedRead_); !failure.empty())
+        if (std::string failure = ReadFact(cells, wording_, head, seedRead_); !failure.empty())
             return Refuse(std::move(failure));
         seed_ = head.Seed;
         return Taken::Head;
     }
-    if (cells.size() != column::Count || !std::equal(cells.begin(), cells.end(), ColumnHeadings().begin()))
+    if (cells.size() != column::Count || !std::equal(cells.begin(), cells.end(), ColumnHeadings(wording_).begin()))
         return Refuse("these are not the journal's column headings");
     part_ = Part::Rows;
     return Taken::Head;
@@ -231,7 +231,11 @@ JournalLines::Taken JournalLines::Take(std::string_view line)
     if (line_ == 1) {
         if (line.starts_with(sheets::ByteOrderMark))
             line.remove_prefix(sheets::ByteOrderMark.size());
-        spreadsheet_ = line.starts_with(std::string(FormatFact) + sheets::SpreadsheetSeparator);
+        for (const Language language : {Language::Russian, Language::English})
+            if (line.starts_with(std::string(FormatFact.In(language)) + sheets::SpreadsheetSeparator)) {
+                spreadsheet_ = true;
+                wording_ = language;
+            }
     }
     if (line.ends_with('\r'))
         line.remove_suffix(1);
@@ -296,6 +300,7 @@ ReadJournal ReadJournalCsv(std::string_view text, size_t maxRows)
         case JournalLines::Taken::Head:
             read.Content.Seed = lines.Seed();
             read.SpreadsheetForm = lines.Spreadsheet();
+            read.Wording = lines.Wording();
             continue;
         case JournalLines::Taken::Refused:
             return refuse(lines.Line(), lines.Error());

@@ -46,6 +46,9 @@ struct ReadJournal {
     size_t CompleteBytes = 0;
     // Saved as «CSV для Excel», not the file the program keeps.
     bool SpreadsheetForm = false;
+    // The language of the file's words: a spreadsheet form saved by an
+    // English run is English; the kept file is always Russian.
+    Language Wording = Language::Russian;
 };
 
 // Reads a journal line by line, as its file comes: the first line (the
@@ -66,6 +69,8 @@ public:
     bool HeadTaken() const { return part_ == Part::Rows; }
     // Whether the journal is in the «CSV для Excel» form.
     bool Spreadsheet() const { return spreadsheet_; }
+    // The language of its words, known from its first line.
+    Language Wording() const { return wording_; }
     // The row of the line taken last, as read and as its file has its cells.
     const JournalRow& Row() const { return row_; }
     const Cells& FileCells() const { return cells_; }
@@ -81,6 +86,7 @@ private:
 
     Part part_ = Part::Facts;
     bool spreadsheet_ = false;
+    Language wording_ = Language::Russian;
     bool seedRead_ = false;
     uint32_t seed_ = 0;
     JournalRow row_;
@@ -91,7 +97,8 @@ private:
 
 // Reads a journal's text, in the file's own form or as «CSV для Excel»
 // (JournalSheet.h: the facts first, then ';' between cells and decimal
-// commas), with or without a byte-order mark, with LF or CR LF line ends. The
+// commas; its words in Russian or in English), with or without a
+// byte-order mark, with LF or CR LF line ends. The
 // second form's numbers are taken with decimal points, and the empty cells a
 // spreadsheet pads its lines with are let be. Refuses, naming the line,
 // anything the program does not write: another first line, other headings,

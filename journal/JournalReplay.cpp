@@ -48,7 +48,7 @@ std::optional<double> JudgedValue(const std::optional<RowJudgement>& judged, siz
 // The differences of a row from the bench's; those where the file holds the
 // bench's numbers rounded go to `rounded`.
 std::string Differences(const JournalRow& claimed, const Cells& fileCells, const JournalRow& replayed,
-    std::string& rounded)
+    Language wording, std::string& rounded)
 {
     std::string differences;
     const auto compare = [&](const char* name, const std::string& file, const std::string& bench) {
@@ -68,7 +68,7 @@ std::string Differences(const JournalRow& claimed, const Cells& fileCells, const
         compare("trials", std::to_string(claimed.Result.Trials), std::to_string(replayed.Result.Trials));
     if (claimed.Result.Counter != replayed.Result.Counter)
         compare("counter", std::to_string(claimed.Result.Counter), std::to_string(replayed.Result.Counter));
-    const Cells benchCells = RowCells(replayed);
+    const Cells benchCells = RowCells(replayed, '.', wording);
     const std::optional<RowJudgement> judged = JudgeRow(replayed);
     for (size_t c : {column::Experiment, column::Frequency, column::Low95, column::High95, column::Theory,
              column::Verdict}) {
@@ -86,7 +86,8 @@ std::string Differences(const JournalRow& claimed, const Cells& fileCells, const
 
 } // namespace
 
-RowCheck ReplayRow(const JournalRow& row, const Cells& fileCells, int64_t place, size_t line, DetectorBench& bench)
+RowCheck ReplayRow(const JournalRow& row, const Cells& fileCells, int64_t place, size_t line, DetectorBench& bench,
+    Language wording)
 {
     RowCheck check;
     check.Line = line;
@@ -99,7 +100,7 @@ RowCheck ReplayRow(const JournalRow& row, const Cells& fileCells, int64_t place,
         JournalRow replayed = row;
         replayed.Result = bench.Measure(row.Inputs).value_or(MeasurementResult{});
         std::string rounded;
-        Add(check.Difference, Differences(row, fileCells, replayed, rounded));
+        Add(check.Difference, Differences(row, fileCells, replayed, wording, rounded));
         check.Rounded = check.Difference.empty() && !rounded.empty();
         Add(check.Difference, rounded);
     }
@@ -120,7 +121,8 @@ std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, DetectorBench& b
     const std::vector<JournalRow>& rows = journal.Content.Rows;
     for (size_t i = 0; i < rows.size() && (stop == nullptr || stop->load() == 0); ++i) {
         checks.push_back(
-            ReplayRow(rows[i], journal.FileCells[i], static_cast<int64_t>(i) + 1, journal.Lines[i], bench));
+            ReplayRow(rows[i], journal.FileCells[i], static_cast<int64_t>(i) + 1, journal.Lines[i], bench,
+                journal.Wording));
         if (end == ReplayEnd::AtTheFirstDifference && !checks.back().Reproduces)
             break;
     }

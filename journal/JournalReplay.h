@@ -27,7 +27,8 @@ struct RowCheck {
 // reproduces when it stands at its number's place, the bench publishes its
 // reading (to the bit), trials and counter, and the exercise, frequency,
 // interval, theory and verdict read as the bench's result gives them (in
-// the file's own form, at full precision or with trailing zeros dropped). A
+// the file's own form and language, at full precision or with trailing
+// zeros dropped). A
 // row
 // whose K or H is not finite (the fields refuse such values) does not
 // reproduce, and is not run. Once `stop` is non-zero the replay ends after
@@ -35,8 +36,10 @@ struct RowCheck {
 std::vector<RowCheck> ReplayJournal(const ReadJournal& journal, const std::atomic<int>* stop = nullptr);
 
 // Replays one row, the `place`-th of its journal, standing on `line` of its
-// file with `fileCells`, on the bench the rows before it have left.
-RowCheck ReplayRow(const JournalRow& row, const Cells& fileCells, int64_t place, size_t line, DetectorBench& bench);
+// file with `fileCells` (worded in `wording`), on the bench the rows before
+// it have left.
+RowCheck ReplayRow(const JournalRow& row, const Cells& fileCells, int64_t place, size_t line, DetectorBench& bench,
+    Language wording = Language::Russian);
 
 // Where a replay on a bench of the caller's ends.
 enum class ReplayEnd { AfterTheLastRow, AtTheFirstDifference };

@@ -16,11 +16,11 @@ constexpr int FrequencyDigits = 4; // on screen
 
 } // namespace
 
-sheets::Row JournalSheetRow(const JournalRow& row)
+sheets::Row JournalSheetRow(const JournalRow& row, Language language)
 {
     const MeasurementInputs& in = row.Inputs;
     const MeasurementResult& out = row.Result;
-    const Cells texts = RowCells(row);
+    const Cells texts = RowCells(row, '.', language);
     sheets::Row cells(column::Count);
     for (size_t c = 0; c < column::Count; ++c)
         cells[c] = Cell::OfText(texts[c]);
@@ -52,25 +52,26 @@ sheets::Row JournalSheetRow(const JournalRow& row)
     return cells;
 }
 
-Cells ShownCells(const JournalRow& row)
+Cells ShownCells(const JournalRow& row, Language language)
 {
-    const sheets::Row sheetRow = JournalSheetRow(row);
+    const sheets::Row sheetRow = JournalSheetRow(row, language);
     Cells cells;
     for (size_t c = 0; c < column::Count; ++c)
         cells[c] = sheets::ShownText(sheetRow[c]);
     return cells;
 }
 
-sheets::Book JournalBook(const Journal& journal)
+sheets::Book JournalBook(const Journal& journal, Language language)
 {
     sheets::Book book;
-    book.Sheet.Name = "Журнал";
-    book.Sheet.Headings.assign(ColumnHeadings().begin(), ColumnHeadings().end());
+    book.Sheet.Name = JournalSheetName.In(language);
+    book.Sheet.Headings.assign(ColumnHeadings(language).begin(), ColumnHeadings(language).end());
     for (const JournalRow& row : journal.Rows)
-        book.Sheet.Rows.push_back(JournalSheetRow(row));
-    book.Facts = {{std::string(FormatFact), Cell::OfWhole(JournalFormatVersion)},
-        {std::string(SeedFact), Cell::OfWhole(journal.Seed)},
-        {std::string(ProgramFact), Cell::OfText(std::string("detector-lab ") + DetectorLabVersion)}};
+        book.Sheet.Rows.push_back(JournalSheetRow(row, language));
+    book.FactsName = sheets::FactsSheetName.In(language);
+    book.Facts = {{std::string(FormatFact.In(language)), Cell::OfWhole(JournalFormatVersion)},
+        {std::string(SeedFact.In(language)), Cell::OfWhole(journal.Seed)},
+        {std::string(ProgramFact.In(language)), Cell::OfText(std::string("detector-lab ") + DetectorLabVersion)}};
     return book;
 }
 

@@ -183,7 +183,7 @@ Verification VerifyJournalFile(const std::string& path, const std::atomic<int>* 
         if (stop != nullptr && stop->load() != 0)
             return Interrupted(stop->load(), replayed, replayed + 1 + (*breaks - lines.Line()));
         const RowCheck check = ReplayRow(lines.Row(), lines.FileCells(), static_cast<int64_t>(replayed) + 1,
-            lines.Line(), *bench);
+            lines.Line(), *bench, lines.Wording());
         ++replayed;
         reproduced += check.Reproduces ? 1 : 0;
         if (!check.Reproduces)

@@ -17,21 +17,24 @@ namespace {
 // names -2, -3, ... after the first.
 constexpr int MostSessionsPerSecond = 100;
 
-const QString SaveYourself = QStringLiteral(
-    "Измерения продолжаются; журнал можно сохранить командой «Сохранить как CSV…» в окне «Журнал измерений».");
+QString SaveYourself()
+{
+    return KeptJournal::tr("Измерения продолжаются; журнал можно сохранить командой «Сохранить как CSV…» в окне "
+              "«Журнал измерений».");
+}
 
 QString FolderFailure(const QString& folder)
 {
-    return QStringLiteral("Журнал измерений не удаётся сохранить в папке %1.\n").arg(QDir::toNativeSeparators(folder))
-        + SaveYourself;
+    return KeptJournal::tr("Журнал измерений не удаётся сохранить в папке %1.\n").arg(QDir::toNativeSeparators(folder))
+        + SaveYourself();
 }
 
 QString ReplacedFailure(const QString& path)
 {
-    return QStringLiteral("Журнал измерений больше не сохраняется в файл %1: на его месте теперь другой файл или "
-                          "ссылка, и программа в него не пишет.\n")
+    return KeptJournal::tr("Журнал измерений больше не сохраняется в файл %1: на его месте теперь другой файл или "
+              "ссылка, и программа в него не пишет.\n")
                .arg(QDir::toNativeSeparators(path))
-        + SaveYourself;
+        + SaveYourself();
 }
 
 } // namespace
@@ -83,30 +86,30 @@ QString KeptJournal::ContinueSession(const QString& path, DetectorBench& bench)
     std::string error;
     const std::optional<std::string> text = journal::ReadJournalFile(QFile::encodeName(path).toStdString(), error);
     if (!text)
-        return QStringLiteral("Файл %1 не удаётся прочитать как журнал измерений.").arg(shown);
+        return tr("Файл %1 не удаётся прочитать как журнал измерений.").arg(shown);
     const journal::ReadJournal read = journal::ReadJournalCsv(*text);
     if (!read.Error.empty())
-        return QStringLiteral("Файл %1 не является журналом измерений программы (строка %2).")
+        return tr("Файл %1 не является журналом измерений программы (строка %2).")
             .arg(shown)
             .arg(read.ErrorLine);
     // Lines in the program's own form would break a spreadsheet's copy.
     if (read.SpreadsheetForm)
-        return QStringLiteral("Сеанс продолжается только в файле журнала, который программа хранит сама "
-                              "(journal-*.csv в папке %1), а файл %2 сохранён как «CSV для Excel».")
+        return tr("Сеанс продолжается только в файле журнала, который программа хранит сама "
+                  "(journal-*.csv в папке %1), а файл %2 сохранён как «CSV для Excel».")
             .arg(QDir::toNativeSeparators(Folder()), shown);
     DetectorBench replayed(read.Content.Seed);
     for (const journal::RowCheck& check :
          journal::ReplayJournal(read, replayed, journal::ReplayEnd::AtTheFirstDifference))
         if (!check.Reproduces)
-            return QStringLiteral("Сеанс из файла %1 нельзя продолжить: строка %2 журнала не воспроизводится на "
-                                  "стенде с начальным числом %3, то есть журнал изменён после записи.\n"
-                                  "Проверить журнал: detector-lab-sweep --verify %1")
+            return tr("Сеанс из файла %1 нельзя продолжить: строка %2 журнала не воспроизводится на "
+                      "стенде с начальным числом %3, то есть журнал изменён после записи.\n"
+                      "Проверить журнал: detector-lab-sweep --verify %1")
                 .arg(shown)
                 .arg(check.Line)
                 .arg(read.Content.Seed);
     AppendedFile file;
     if (file.Adopt(QFile::encodeName(path).toStdString(), read.CompleteBytes) != AppendedFile::Outcome::Written)
-        return QStringLiteral("Сеанс из файла %1 нельзя продолжить: в этот файл не удаётся дописывать.").arg(shown);
+        return tr("Сеанс из файла %1 нельзя продолжить: в этот файл не удаётся дописывать.").arg(shown);
 
     bench = replayed;
     journal_ = read.Content;

@@ -23,11 +23,11 @@ Cell Reading(double value)
     return Cell::OfNumber(value, ReadingDecimals);
 }
 
-Cell Verdict(const theory::Comparison& comparison)
+Cell Verdict(const theory::Comparison& comparison, Language language)
 {
     return Cell::OfText(!comparison.TheoryApplies ? "—"
-            : comparison.Consistent               ? std::string(theory::ConsistentWord)
-                                                  : std::string(theory::InconsistentWord));
+            : comparison.Consistent               ? std::string(theory::ConsistentWord.In(language))
+                                                  : std::string(theory::InconsistentWord.In(language)));
 }
 
 Cell Theory(const theory::Comparison& comparison, bool reading)
@@ -37,13 +37,39 @@ Cell Theory(const theory::Comparison& comparison, bool reading)
     return reading ? Reading(comparison.Theory) : Frequency(comparison.Theory);
 }
 
-Cell Name(theory::Experiment kind)
+Cell Name(theory::Experiment kind, Language language)
 {
-    return Cell::OfText(std::string(theory::Describe(kind).RussianName));
+    return Cell::OfText(std::string(theory::Describe(kind).ShownName.In(language)));
 }
 
+std::vector<std::string> Words(const std::vector<Wording>& words, Language language)
+{
+    std::vector<std::string> texts;
+    for (const Wording& word : words)
+        texts.emplace_back(word.In(language));
+    return texts;
+}
+
+const std::vector<Wording> CountWords{{"точка", "point"}, {"строки журнала", "journal rows"}, {"опыт", "experiment"},
+    {"К1 К2 К3", "K1 K2 K3"}, {"сигнал 1", "signal 1"}, {"сигнал 2", "signal 2"}, {"K", "K"}, {"H, мВ", "H, mV"},
+    {"опытов", "trials"}, {"счётчик", "counter"}, {"частота", "frequency"}, {"нижняя граница 95 %", "95 % lower bound"},
+    {"верхняя граница 95 %", "95 % upper bound"}, {"теория", "theory"}, {"вердикт", "verdict"},
+    {"пара: точка", "pair: point"}};
+
+const std::vector<Wording> CharacteristicWords{{"характеристика", "characteristic"}, {"сигнал 1", "signal 1"},
+    {"сигнал 2", "signal 2"}, {"K", "K"}, {"H, мВ", "H, mV"}, {"точки", "points"},
+    {"частота по вертикали", "vertical frequency"}, {"теория по вертикали", "vertical theory"},
+    {"вердикт по вертикали", "vertical verdict"}, {"частота по горизонтали", "horizontal frequency"},
+    {"теория по горизонтали", "horizontal theory"}, {"вердикт по горизонтали", "horizontal verdict"}};
+
+const std::vector<Wording> NoisePowerWords{{"строки журнала", "journal rows"}, {"сигнал 1", "signal 1"}, {"K", "K"},
+    {"показаний", "readings"}, {"среднее, мВ²", "mean, mV²"}, {"разброс показаний, мВ²", "spread of the readings, mV²"},
+    {"ожидаемое показание, мВ²", "expected reading, mV²"}, {"разброс по теории, мВ²", "spread by theory, mV²"},
+    {"нижняя граница 95 %", "95 % lower bound"}, {"верхняя граница 95 %", "95 % upper bound"},
+    {"вердикт", "verdict"}};
+
 // The point a counting point pairs with, by its number in the table.
-Cell PartnerOf(const JournalAnalysis& analysis, size_t point)
+Cell PartnerOf(const JournalAnalysis& analysis, size_t point, Language language)
 {
     for (const auto* pairs : {&analysis.Detection, &analysis.Distinction})
         for (const CharacteristicPoint& pair : *pairs) {
@@ -52,7 +78,7 @@ Cell PartnerOf(const JournalAnalysis& analysis, size_t point)
             if (pair.Alarm == point)
                 return Cell::OfWhole(static_cast<int64_t>(pair.Hit) + 1);
         }
-    return Cell::OfText("без пары");
+    return Cell::OfText(std::string(Wording{"без пары", "none"}.In(language)));
 }
 
 } // namespace
@@ -78,72 +104,87 @@ std::string RowsText(const std::vector<int64_t>& rows)
     return text;
 }
 
-sheets::Table CountTable(const JournalAnalysis& analysis)
+std::vector<std::string> CountHeadings(Language language)
+{
+    return Words(CountWords, language);
+}
+
+std::vector<std::string> CharacteristicHeadings(Language language)
+{
+    return Words(CharacteristicWords, language);
+}
+
+std::vector<std::string> NoisePowerHeadings(Language language)
+{
+    return Words(NoisePowerWords, language);
+}
+
+sheets::Table CountTable(const JournalAnalysis& analysis, Language language)
 {
     sheets::Table table;
-    table.Name = "Точки";
-    table.Headings = {"точка", "строки журнала", "опыт", "К1 К2 К3", "сигнал 1", "сигнал 2", "K", "H, мВ", "опытов",
-        "счётчик", "частота", "нижняя граница 95 %", "верхняя граница 95 %", "теория", "вердикт", "пара: точка"};
+    table.Name = Wording{"Точки", "Points"}.In(language);
+    table.Headings = CountHeadings(language);
     for (size_t i = 0; i < analysis.Counts.size(); ++i) {
         const CountPoint& point = analysis.Counts[i];
         const theory::Comparison& verdict = point.Verdict;
         table.Rows.push_back({Cell::OfWhole(static_cast<int64_t>(i) + 1), Cell::OfText(RowsText(point.Rows)),
-            Name(point.Kind), Cell::OfText(theory::SwitchPositions(point.Kind)), Cell::OfWhole(point.Signal1),
+            Name(point.Kind, language), Cell::OfText(theory::SwitchPositions(point.Kind)), Cell::OfWhole(point.Signal1),
             Cell::OfWhole(point.Signal2), Cell::OfNumber(point.Gain), Cell::OfNumber(point.Threshold),
             Cell::OfWhole(point.Trials), Cell::OfWhole(point.Counter), Frequency(verdict.Observed),
-            Frequency(verdict.Range.Low), Frequency(verdict.Range.High), Theory(verdict, false), Verdict(verdict),
-            PartnerOf(analysis, i)});
+            Frequency(verdict.Range.Low), Frequency(verdict.Range.High), Theory(verdict, false), Verdict(verdict, language),
+            PartnerOf(analysis, i, language)});
     }
     return table;
 }
 
-sheets::Table CharacteristicTable(const JournalAnalysis& analysis)
+sheets::Table CharacteristicTable(const JournalAnalysis& analysis, Language language)
 {
     sheets::Table table;
-    table.Name = "Характеристики";
-    table.Headings = {"характеристика", "сигнал 1", "сигнал 2", "K", "H, мВ", "точки", "частота по вертикали",
-        "теория по вертикали", "вердикт по вертикали", "частота по горизонтали", "теория по горизонтали",
-        "вердикт по горизонтали"};
-    const auto add = [&](const std::vector<CharacteristicPoint>& pairs, const char* name) {
+    table.Name = Wording{"Характеристики", "Characteristics"}.In(language);
+    table.Headings = CharacteristicHeadings(language);
+    const auto add = [&](const std::vector<CharacteristicPoint>& pairs, Wording name) {
         for (const CharacteristicPoint& pair : pairs) {
             const CountPoint& hit = analysis.Counts[pair.Hit];
             const CountPoint& alarm = analysis.Counts[pair.Alarm];
-            table.Rows.push_back({Cell::OfText(name), Cell::OfWhole(hit.Signal1), Cell::OfWhole(hit.Signal2),
+            table.Rows.push_back({Cell::OfText(std::string(name.In(language))), Cell::OfWhole(hit.Signal1), Cell::OfWhole(hit.Signal2),
                 Cell::OfNumber(hit.Gain), Cell::OfNumber(hit.Threshold),
-                Cell::OfText(std::to_string(pair.Hit + 1) + " и " + std::to_string(pair.Alarm + 1)),
-                Frequency(hit.Verdict.Observed), Theory(hit.Verdict, false), Verdict(hit.Verdict),
-                Frequency(alarm.Verdict.Observed), Theory(alarm.Verdict, false), Verdict(alarm.Verdict)});
+                Cell::OfText(std::to_string(pair.Hit + 1) + std::string(Wording{" и ", " and "}.In(language))
+                    + std::to_string(pair.Alarm + 1)),
+                Frequency(hit.Verdict.Observed), Theory(hit.Verdict, false), Verdict(hit.Verdict, language),
+                Frequency(alarm.Verdict.Observed), Theory(alarm.Verdict, false), Verdict(alarm.Verdict, language)});
         }
     };
-    add(analysis.Detection, "обнаружения");
-    add(analysis.Distinction, "различения");
+    add(analysis.Detection, {"обнаружения", "detection"});
+    add(analysis.Distinction, {"различения", "distinction"});
     return table;
 }
 
-sheets::Table NoisePowerTable(const JournalAnalysis& analysis)
+sheets::Table NoisePowerTable(const JournalAnalysis& analysis, Language language)
 {
     sheets::Table table;
-    table.Name = "Мощность шума";
-    table.Headings = {"строки журнала", "сигнал 1", "K", "показаний", "среднее, мВ²", "разброс показаний, мВ²",
-        "ожидаемое показание, мВ²", "разброс по теории, мВ²", "нижняя граница 95 %", "верхняя граница 95 %",
-        "вердикт"};
+    table.Name = Wording{"Мощность шума", "Noise power"}.In(language);
+    table.Headings = NoisePowerHeadings(language);
     for (const NoisePowerPoint& point : analysis.NoisePower) {
         const theory::Comparison& verdict = point.Verdict;
         table.Rows.push_back({Cell::OfText(RowsText(point.Rows)), Cell::OfWhole(point.Signal1),
             Cell::OfNumber(point.Gain), Cell::OfWhole(static_cast<int64_t>(point.Readings.size())), Reading(point.Mean),
             point.Readings.size() > 1 ? Reading(point.Spread) : Cell::OfText("—"), Reading(verdict.Theory),
-            Reading(verdict.ModelSpread), Reading(verdict.Range.Low), Reading(verdict.Range.High), Verdict(verdict)});
+            Reading(verdict.ModelSpread), Reading(verdict.Range.Low), Reading(verdict.Range.High), Verdict(verdict, language)});
     }
     return table;
 }
 
-std::vector<sheets::Fact> ReportFacts(const JournalAnalysis& analysis)
+std::vector<sheets::Fact> ReportFacts(const JournalAnalysis& analysis, Language language)
 {
-    return {{"начальное число", Cell::OfWhole(analysis.Seed)},
-        {"строк в журнале", Cell::OfWhole(static_cast<int64_t>(analysis.Rows))},
-        {"отказов", Cell::OfWhole(static_cast<int64_t>(analysis.Refusals))},
-        {"точек с вердиктом", Cell::OfWhole(static_cast<int64_t>(analysis.Judged))},
-        {"из них согласуются с теорией", Cell::OfWhole(static_cast<int64_t>(analysis.Agreeing))}};
+    const auto fact = [language](Wording label, Cell value) {
+        return sheets::Fact{std::string(label.In(language)), std::move(value)};
+    };
+    return {fact({"начальное число", "seed"}, Cell::OfWhole(analysis.Seed)),
+        fact({"строк в журнале", "rows in the journal"}, Cell::OfWhole(static_cast<int64_t>(analysis.Rows))),
+        fact({"отказов", "refusals"}, Cell::OfWhole(static_cast<int64_t>(analysis.Refusals))),
+        fact({"точек с вердиктом", "points with a verdict"}, Cell::OfWhole(static_cast<int64_t>(analysis.Judged))),
+        fact({"из них согласуются с теорией", "of them consistent with theory"},
+            Cell::OfWhole(static_cast<int64_t>(analysis.Agreeing)))};
 }
 
 } // namespace report

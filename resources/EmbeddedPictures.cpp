@@ -24,6 +24,12 @@ QString PicturePath(const QString& name)
     return QStringLiteral(":/pictures/") + name;
 }
 
+// The Russian pictures are the program's own; the English ones lie in en/.
+QString InLanguage(const QString& name, Language language)
+{
+    return language == Language::English ? QStringLiteral("en/") + name : name;
+}
+
 bool InRange(int value, int low, int high)
 {
     return value >= low && value <= high;
@@ -118,11 +124,11 @@ QImage TakeDecodedAhead(const QString& path)
 
 }  // namespace
 
-QString SchemePicturePath(int k1, int k2, int k3)
+QString SchemePicturePath(int k1, int k2, int k3, Language language)
 {
     if (!InRange(k1, 1, 3) || !InRange(k2, 1, 2) || !InRange(k3, 1, 2))
         return {};
-    return PicturePath(QStringLiteral("scheme%1%2%3.jpg").arg(k1).arg(k2).arg(k3));
+    return PicturePath(InLanguage(QStringLiteral("scheme%1%2%3.jpg").arg(k1).arg(k2).arg(k3), language));
 }
 
 // Both signal groups show the same four pictures: the file is carried once.
@@ -133,9 +139,9 @@ QString SignalPicturePath(int group, int shape)
     return PicturePath(QStringLiteral("signal%1.jpg").arg(shape));
 }
 
-QString SplashPicturePath()
+QString SplashPicturePath(Language language)
 {
-    return PicturePath(QStringLiteral("splash.bmp"));
+    return PicturePath(InLanguage(QStringLiteral("splash.bmp"), language));
 }
 
 QString MenuGlyphPath(MenuGlyph glyph)

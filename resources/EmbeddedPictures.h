@@ -3,6 +3,8 @@
 // The pictures that the program carries inside itself: schematics of the bench,
 // test-signal plots, the splash picture, menu glyphs and the program icon.
 
+#include "common/language/Language.h"
+
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -10,10 +12,13 @@
 
 #include <functional>
 
-// Resource paths of the embedded pictures (Qt resource system).
-QString SchemePicturePath(int k1, int k2, int k3);  // 1-based positions: K1 1..3, K2 1..2, K3 1..2; empty QString outside
-QString SignalPicturePath(int group, int shape);    // group 1 or 2, shape 1..4; empty outside
-QString SplashPicturePath();
+// Resource paths of the embedded pictures (Qt resource system). The
+// schematics and the splash carry words, and are drawn in each language the
+// program speaks; the signal pictures carry only axes and units, one set.
+// 1-based positions: K1 1..3, K2 1..2, K3 1..2; an empty QString outside.
+QString SchemePicturePath(int k1, int k2, int k3, Language language = Language::Russian);
+QString SignalPicturePath(int group, int shape);  // group 1 or 2, shape 1..4; empty outside
+QString SplashPicturePath(Language language = Language::Russian);
 
 enum class MenuGlyph { Copy, Save, Exit, Switches, Signals, Measure };
 // The glyph with its field (the colour of its lower-left pixel) transparent,

@@ -5,7 +5,7 @@ DL_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libjpeg-dev libfontconfig-dev libxlsxwriter-dev libminizip-dev
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   fonts-liberation
   xvfb xauth xdotool imagemagick x11-utils libx11-dev
   clang libclang-rt-14-dev

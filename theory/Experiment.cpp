@@ -11,19 +11,21 @@ namespace {
 constexpr std::array<ExperimentInfo, Exercises.size()> Experiments{{
     {Experiment::NoisePower, "noise-power",
      "mean square of Filter1 over 5000 outputs of noise alone",
-     "Показание регистра, мВ²", "мощность шума"},
+     {"Показание регистра, мВ²", "Register reading, mV²"}, {"мощность шума", "noise power"}},
     {Experiment::Detection, "detection",
      "Filter1 > H while signal 1 is sent",
-     "Частота обнаружения", "обнаружение"},
+     {"Частота обнаружения", "Frequency of detection"}, {"обнаружение", "detection"}},
     {Experiment::FalseAlarms, "false-alarms",
      "Filter1 > H on noise alone",
-     "Частота ложных тревог", "ложные тревоги"},
+     {"Частота ложных тревог", "Frequency of false alarms"}, {"ложные тревоги", "false alarms"}},
     {Experiment::Distinction1, "distinction1",
      "Filter1 - Filter2 > H while signal 1 is sent",
-     "Частота решений «сигнал 1» при сигнале 1", "различение, послан сигнал 1"},
+     {"Частота решений «сигнал 1» при сигнале 1", "Frequency of deciding “signal 1” when signal 1 is sent"},
+     {"различение, послан сигнал 1", "distinction, signal 1 sent"}},
     {Experiment::Distinction2, "distinction2",
      "Filter1 - Filter2 > H while signal 2 is sent",
-     "Частота решений «сигнал 1» при сигнале 2", "различение, послан сигнал 2"},
+     {"Частота решений «сигнал 1» при сигнале 2", "Frequency of deciding “signal 1” when signal 2 is sent"},
+     {"различение, послан сигнал 2", "distinction, signal 2 sent"}},
 }};
 
 static_assert(

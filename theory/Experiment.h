@@ -2,6 +2,7 @@
 #pragma once
 
 #include "bench/Exercises.h"
+#include "common/language/Language.h"
 
 #include <array>
 #include <optional>
@@ -18,8 +19,8 @@ struct ExperimentInfo {
     Experiment Id;
     std::string_view Name;        // as typed on the command line
     std::string_view Event;       // what a trial counts, or what is read
-    std::string_view RussianAxis; // what its frequency is called on a plot
-    std::string_view RussianName; // its name in a plot's legend
+    Wording AxisTitle; // what its frequency is called on a plot
+    Wording ShownName; // its name in a plot's legend, a journal's row, a table
 };
 
 const ExperimentInfo& Describe(Experiment experiment);

@@ -29,8 +29,8 @@ struct Comparison {
 };
 
 // The verdict in the words every window and table says it.
-inline constexpr std::string_view ConsistentWord = "согласуется";
-inline constexpr std::string_view InconsistentWord = "не согласуется";
+inline constexpr Wording ConsistentWord{"согласуется", "consistent"};
+inline constexpr Wording InconsistentWord{"не согласуется", "inconsistent"};
 
 // `trials` and `counter` are what the bench published, summed over its runs;
 // for the noise-power exercise `trials` counts the runs and `reading` is the

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/options/InformationOptions.h"
 #include "common/options/SessionOptions.h"
+#include "common/settings/ProgramSettings.h"
 #include "resources/EmbeddedPictures.h"
 #include "ui/detector-lab-manual.h"
 #include "ui/journal/JournalMenu.h"
 #include "ui/program/LabProgram.h"
 #include "ui/support/Application.h"
-#include "ui/support/QtRussianTexts.h"
+#include "ui/program/ProgramLanguage.h"
 
 #include <QPointer>
 #include <clocale>
@@ -47,6 +48,8 @@ int main(int argc, char** argv)
     // An instructor's variant: the program's bench on the seed assigned.
     if (session.Seed)
         Bench = DetectorBench(*session.Seed);
+    // Russian unless English is asked for, here or in «Справка» for the starts to come.
+    const Language language = LanguageAtStart(session.AskedLanguage);
     // A picture saved beyond the file-size limit (ulimit -f) is a failed save
     // with its message, not the end of the program.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -62,7 +65,8 @@ int main(int argc, char** argv)
     // environment too, which fontconfig reads numbers by: that is done here
     // first, so the application's own call changes nothing under the thread.
     std::setlocale(LC_ALL, "");
-    std::jthread startUp([decodePictures = DecodingAhead({SplashPicturePath(), SchemePicturePath(1, 1, 1)})] {
+    std::jthread startUp([decodePictures = DecodingAhead(
+                              {SplashPicturePath(language), SchemePicturePath(1, 1, 1, language)})] {
         FcInit();
         decodePictures();
     });
@@ -71,7 +75,8 @@ int main(int argc, char** argv)
     TApplication::setApplicationName(QStringLiteral("detector-lab"));
     // Matches the installed desktop entry, so the desktop ties the window to it.
     TApplication::setDesktopFileName(QStringLiteral("org.detectorlab.DetectorLab"));
-    InstallQtRussianTexts();
+    if (UseLanguage(language) != language)
+        std::cerr << "detector-lab: the English texts cannot be loaded; the program speaks Russian\n";
     std::unique_ptr<LabProgram> program;
     try {
         TApplication::setWindowIcon(ApplicationIcon());

@@ -13,7 +13,7 @@ SessionOptions ReadSessionOptions(const std::vector<std::string>& arguments)
     };
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        for (const std::string name : {"--seed", "--continue"}) {
+        for (const std::string name : {"--seed", "--continue", "--lang"}) {
             std::optional<std::string> value;
             if (argument == name) {
                 if (i + 1 == arguments.size())
@@ -30,6 +30,12 @@ SessionOptions ReadSessionOptions(const std::vector<std::string>& arguments)
                 options.Seed = SeedFromText(*value);
                 if (!options.Seed)
                     return fail("the seed '" + Excerpt(*value) + "' is not a whole number from 0 to 4294967295");
+            } else if (name == "--lang") {
+                if (options.AskedLanguage)
+                    return fail("--lang is given twice");
+                options.AskedLanguage = LanguageOfCode(*value);
+                if (!options.AskedLanguage)
+                    return fail("the language '" + Excerpt(*value) + "' is not en or ru");
             } else {
                 if (options.ContinuedJournal)
                     return fail("--continue is given twice");

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/language/Language.h"
+
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -16,3 +19,15 @@ std::unique_ptr<QSettings> OpenProgramSettings();
 
 // The file of the store, as a message names it.
 QString ProgramSettingsFile();
+
+// The language chosen in «Справка» for the starts to come; nothing when
+// none was chosen, or when the store holds no language the program speaks.
+std::optional<Language> StoredLanguage();
+
+// Remembers the language for the next start; false when the store cannot
+// be written.
+bool StoreLanguage(Language language);
+
+// The language of a run: the one asked for on the command line, else the
+// one stored, else Russian (whatever the system's locale).
+Language LanguageAtStart(std::optional<Language> commandLine);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/language/Language.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -45,10 +47,13 @@ struct Fact {
     Cell Value;
 };
 
+// The name of a workbook's sheet of facts.
+inline constexpr Wording FactsSheetName{"Сведения", "Facts"};
+
 // What one file holds: the table and the facts about it.
 struct Book {
     Table Sheet;
-    std::string FactsName = "Сведения"; // the sheet of the facts in a workbook
+    std::string FactsName{FactsSheetName.Russian}; // the sheet of the facts in a workbook
     std::vector<Fact> Facts;
 };
 

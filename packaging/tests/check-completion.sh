@@ -63,6 +63,8 @@ check "$folder/e.PDF $folder/f.odt $folder/g.xlsx $folder/sub" detector-lab-repo
 check "$folder/e.PDF $folder/f.odt $folder/g.xlsx $folder/sub" detector-lab-report j.csv --output = "$folder/"
 check "$folder/d.csv $folder/sub" detector-lab-report "$folder/"
 check "" detector-lab-report j.csv --student ""
+check "en ru" detector-lab-report j.csv --lang ""
+check "en" detector-lab-report j.csv --lang = e
 ;;
 esac
 

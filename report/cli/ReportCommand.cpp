@@ -8,9 +8,12 @@
 #include "journal/JournalReplay.h"
 #include "report/cli/detector-lab-report-manual.h"
 #include "report/document/ReportDocument.h"
+#include "translations/ProgramTranslation.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <QTranslator>
 
 #include <cerrno>
 #include <cstring>
@@ -57,6 +60,40 @@ bool TakeValue(const std::vector<std::string>& arguments, size_t& i, std::initia
     return false;
 }
 
+// The report's words in the language asked for while it lives: the run's
+// language and, for English, the program's English texts; what was before
+// afterwards.
+class ReportLanguage {
+public:
+    explicit ReportLanguage(Language language) : before_(ProgramLanguage())
+    {
+        if (language == Language::English) {
+            english_ = LoadEnglishTexts();
+            if (!english_ || !QCoreApplication::installTranslator(english_.get()))
+                english_.reset();
+        }
+        spoken_ = english_ ? Language::English : Language::Russian;
+        SetProgramLanguage(spoken_);
+    }
+
+    ~ReportLanguage()
+    {
+        if (english_)
+            QCoreApplication::removeTranslator(english_.get());
+        SetProgramLanguage(before_);
+    }
+
+    ReportLanguage(const ReportLanguage&) = delete;
+    ReportLanguage& operator=(const ReportLanguage&) = delete;
+
+    Language Spoken() const { return spoken_; }
+
+private:
+    Language before_;
+    Language spoken_ = Language::Russian;
+    std::unique_ptr<QTranslator> english_;
+};
+
 int Print(std::ostream& out, std::ostream& err, const std::string& text)
 {
     errno = 0;
@@ -86,6 +123,12 @@ ReportRequest ReadReportRequest(const std::vector<std::string>& arguments)
                  || TakeValue(arguments, i, {"--group"}, request.Group, request.Error)
                  || TakeValue(arguments, i, {"--date"}, request.Date, request.Error))
             continue;
+        else if (std::string code; TakeValue(arguments, i, {"--lang"}, code, request.Error)) {
+            if (const std::optional<Language> language = LanguageOfCode(code))
+                request.Spoken = *language;
+            else if (request.Error.empty())
+                request.Error = "--lang takes en or ru, not '" + Excerpt(code) + "'";
+        }
         else if (argument.starts_with("-") && argument != "-")
             request.Error = "unknown option '" + Excerpt(argument) + "' (see --help)";
         else if (!request.Journal.empty())
@@ -142,6 +185,11 @@ int RunReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
         if (!checks[i].Reproduces)
             source.DifferingRows.insert(read.Content.Rows[i].Number);
 
+    const ReportLanguage language(request.Spoken);
+    if (language.Spoken() != request.Spoken) {
+        err << ProgramName << ": the English texts cannot be loaded\n";
+        return 2;
+    }
     QByteArray bytes;
     switch (*FormatOf(request.Output)) {
     case Format::Pdf:

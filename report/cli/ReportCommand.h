@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/language/Language.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -13,6 +15,9 @@ namespace report {
 // all. Prints what it did on `out`, one line on `err` for a failure;
 // returns 0 (every row reproduces), 1 (some do not; the report is written)
 // or 2 (a bad command line, no journal, a report that cannot be written).
+// The report's words are Russian unless --lang en asks for English; its
+// machine-readable parts (the command that verifies, the seed, the file
+// names) are the same in either.
 // A PDF or ODT needs a QApplication.
 int RunReportCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
@@ -23,6 +28,7 @@ struct ReportRequest {
     std::string Student;
     std::string Group;
     std::string Date;
+    Language Spoken = Language::Russian;
     bool Help = false;
     bool Version = false;
     std::string Error;

@@ -2,12 +2,14 @@
 #include "ReportDocument.h"
 
 #include "ReportText.h"
+#include "common/language/Language.h"
 #include "common/sheets/XlsxWorkbook.h"
 #include "report/ReportTables.h"
 #include "resources/EmbeddedPictures.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -20,6 +22,11 @@
 namespace report {
 
 namespace {
+
+// The texts of this file, translated in the context "ReportDocument".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ReportDocument)
+};
 
 // The document's own unit: a pixel of 96 dpi. An A4 page is 794 x 1123 of
 // them; the margins are 20 mm (76 px) all round.
@@ -159,7 +166,7 @@ public:
 
     void Schematic(int k1, int k2, int k3)
     {
-        const QImage scheme = LoadPicture(SchemePicturePath(k1, k2, k3));
+        const QImage scheme = LoadPicture(SchemePicturePath(k1, k2, k3, ProgramLanguage()));
         if (scheme.isNull())
             return;
         const QString name = QStringLiteral("scheme%1%2%3.png").arg(k1).arg(k2).arg(k3);
@@ -255,8 +262,8 @@ QString Text(const std::string& text)
 }
 
 // The columns of a sheet that the document shows, in their order: each a
-// heading of the sheet (or two, shown as an interval "low…high"), the
-// document's heading and its width.
+// Russian heading of the sheet (or two, shown as an interval "low…high"),
+// the document's heading (translated) and its width.
 struct ShownColumn {
     const char* Sheet;
     const char* Heading;
@@ -267,14 +274,16 @@ struct ShownColumn {
     const char* Joint = nullptr;
 };
 
-DocumentTable Shown(const sheets::Table& table, const std::vector<ShownColumn>& columns)
+// `russian` are the table's headings in Russian, whatever its language.
+DocumentTable Shown(const sheets::Table& table, const std::vector<std::string>& russian,
+    const std::vector<ShownColumn>& columns)
 {
     const auto place = [&](const char* heading) {
-        return static_cast<size_t>(std::find(table.Headings.begin(), table.Headings.end(), heading) - table.Headings.begin());
+        return static_cast<size_t>(std::find(russian.begin(), russian.end(), heading) - russian.begin());
     };
     DocumentTable shown;
     for (const ShownColumn& column : columns) {
-        shown.Headings.push_back(QString::fromUtf8(column.Heading));
+        shown.Headings.push_back(Texts::tr(column.Heading));
         shown.Widths.push_back(column.Width);
     }
     for (const sheets::Row& row : table.Rows) {
@@ -299,24 +308,24 @@ void MarkRows(const std::vector<std::vector<int64_t>>& rows, const std::set<int6
 }
 
 // Each table's columns fill the text's width (percent).
-const std::vector<ShownColumn> CountColumns{{"точка", "точка", 6}, {"строки журнала", "строки", 7},
-    {"опыт", "опыт", 13}, {"сигнал 1", "сигналы", 8, "сигнал 2", ", "}, {"K", "K", 4}, {"H, мВ", "H, мВ", 6},
-    {"счётчик", "счётчик / опытов", 11, "опытов", " / "}, {"частота", "частота", 7},
-    {"нижняя граница 95 %", "интервал 95 %", 14, "верхняя граница 95 %", "…"}, {"теория", "теория", 7},
-    {"вердикт", "вердикт", 11}, {"пара: точка", "пара", 6}};
+const std::vector<ShownColumn> CountColumns{{"точка", QT_TRANSLATE_NOOP("ReportDocument", "точка"), 6}, {"строки журнала", QT_TRANSLATE_NOOP("ReportDocument", "строки"), 7},
+    {"опыт", QT_TRANSLATE_NOOP("ReportDocument", "опыт"), 13}, {"сигнал 1", QT_TRANSLATE_NOOP("ReportDocument", "сигналы"), 8, "сигнал 2", ", "}, {"K", QT_TRANSLATE_NOOP("ReportDocument", "K"), 4}, {"H, мВ", QT_TRANSLATE_NOOP("ReportDocument", "H, мВ"), 6},
+    {"счётчик", QT_TRANSLATE_NOOP("ReportDocument", "счётчик / опытов"), 11, "опытов", " / "}, {"частота", QT_TRANSLATE_NOOP("ReportDocument", "частота"), 7},
+    {"нижняя граница 95 %", QT_TRANSLATE_NOOP("ReportDocument", "интервал 95 %"), 14, "верхняя граница 95 %", "…"}, {"теория", QT_TRANSLATE_NOOP("ReportDocument", "теория"), 7},
+    {"вердикт", QT_TRANSLATE_NOOP("ReportDocument", "вердикт"), 11}, {"пара: точка", QT_TRANSLATE_NOOP("ReportDocument", "пара"), 6}};
 
-const std::vector<ShownColumn> CharacteristicColumns{{"характеристика", "характеристика", 13},
-    {"сигнал 1", "сигналы", 7, "сигнал 2", ", "}, {"K", "K", 6}, {"H, мВ", "H, мВ", 7}, {"точки", "точки", 8},
-    {"частота по вертикали", "частота по вертикали", 10}, {"теория по вертикали", "теория", 8},
-    {"вердикт по вертикали", "вердикт", 10}, {"частота по горизонтали", "частота по горизонтали", 11},
-    {"теория по горизонтали", "теория", 8}, {"вердикт по горизонтали", "вердикт", 10}};
+const std::vector<ShownColumn> CharacteristicColumns{{"характеристика", QT_TRANSLATE_NOOP("ReportDocument", "характеристика"), 13},
+    {"сигнал 1", QT_TRANSLATE_NOOP("ReportDocument", "сигналы"), 7, "сигнал 2", ", "}, {"K", QT_TRANSLATE_NOOP("ReportDocument", "K"), 6}, {"H, мВ", QT_TRANSLATE_NOOP("ReportDocument", "H, мВ"), 7}, {"точки", QT_TRANSLATE_NOOP("ReportDocument", "точки"), 8},
+    {"частота по вертикали", QT_TRANSLATE_NOOP("ReportDocument", "частота по вертикали"), 10}, {"теория по вертикали", QT_TRANSLATE_NOOP("ReportDocument", "теория"), 8},
+    {"вердикт по вертикали", QT_TRANSLATE_NOOP("ReportDocument", "вердикт"), 10}, {"частота по горизонтали", QT_TRANSLATE_NOOP("ReportDocument", "частота по горизонтали"), 11},
+    {"теория по горизонтали", QT_TRANSLATE_NOOP("ReportDocument", "теория"), 8}, {"вердикт по горизонтали", QT_TRANSLATE_NOOP("ReportDocument", "вердикт"), 10}};
 
-const std::vector<ShownColumn> NoisePowerColumns{{"строки журнала", "строки", 15}, {"сигнал 1", "сигнал 1", 7},
-    {"K", "K", 6}, {"показаний", "показаний", 8}, {"среднее, мВ²", "среднее, мВ²", 10},
-    {"разброс показаний, мВ²", "разброс, мВ²", 10}, {"ожидаемое показание, мВ²", "ожидаемое, мВ²", 10},
-    {"разброс по теории, мВ²", "разброс по теории", 10},
-    {"нижняя граница 95 %", "интервал 95 % для среднего", 14, "верхняя граница 95 %", "…"},
-    {"вердикт", "вердикт", 10}};
+const std::vector<ShownColumn> NoisePowerColumns{{"строки журнала", QT_TRANSLATE_NOOP("ReportDocument", "строки"), 15}, {"сигнал 1", QT_TRANSLATE_NOOP("ReportDocument", "сигнал 1"), 7},
+    {"K", QT_TRANSLATE_NOOP("ReportDocument", "K"), 6}, {"показаний", QT_TRANSLATE_NOOP("ReportDocument", "показаний"), 8}, {"среднее, мВ²", QT_TRANSLATE_NOOP("ReportDocument", "среднее, мВ²"), 10},
+    {"разброс показаний, мВ²", QT_TRANSLATE_NOOP("ReportDocument", "разброс, мВ²"), 10}, {"ожидаемое показание, мВ²", QT_TRANSLATE_NOOP("ReportDocument", "ожидаемое, мВ²"), 10},
+    {"разброс по теории, мВ²", QT_TRANSLATE_NOOP("ReportDocument", "разброс по теории"), 10},
+    {"нижняя граница 95 %", QT_TRANSLATE_NOOP("ReportDocument", "интервал 95 % для среднего"), 14, "верхняя граница 95 %", "…"},
+    {"вердикт", QT_TRANSLATE_NOOP("ReportDocument", "вердикт"), 10}};
 
 // A table of the document shows this many rows at most: a report stays a
 // document to read (about twelve pages of a table) however long the journal,
@@ -330,7 +339,7 @@ void WriteTable(Writer& writer, DocumentTable shown)
         shown.Rows.resize(MaxShownRows);
     writer.Table(shown);
     if (rows > MaxShownRows)
-        writer.Paragraph(QStringLiteral("Показаны первые %1 строк таблицы из %2; таблица целиком — в книге XLSX "
+        writer.Paragraph(Texts::tr("Показаны первые %1 строк таблицы из %2; таблица целиком — в книге XLSX "
                                         "этого отчёта.")
                              .arg(MaxShownRows)
                              .arg(rows));
@@ -339,48 +348,48 @@ void WriteTable(Writer& writer, DocumentTable shown)
 void WriteDocument(Writer& writer, const ReportSource& source, const std::vector<ReportPicture>& pictures)
 {
     const JournalAnalysis& analysis = source.Analysis;
-    writer.Title(QStringLiteral("Отчёт по лабораторной работе № 4"));
-    writer.Subtitle(QStringLiteral("Исследование различителя сигналов"));
+    writer.Title(Texts::tr("Отчёт по лабораторной работе № 4"));
+    writer.Subtitle(Texts::tr("Исследование различителя сигналов"));
     writer.Pairs(TitleBlock(source));
 
-    writer.Heading(QStringLiteral("1. Цель работы"));
+    writer.Heading(Texts::tr("1. Цель работы"));
     writer.Paragraph(AimOfTheWork());
 
-    writer.Heading(QStringLiteral("2. Конфигурации установки"));
+    writer.Heading(Texts::tr("2. Конфигурации установки"));
     const std::vector<Configuration> configurations = ConfigurationsUsed(analysis);
     if (configurations.empty())
-        writer.Paragraph(QStringLiteral("В журнале нет ни одного выполненного опыта."));
+        writer.Paragraph(Texts::tr("В журнале нет ни одного выполненного опыта."));
     for (const Configuration& configuration : configurations) {
         writer.Paragraph(configuration.Description);
         writer.Schematic(configuration.K1, configuration.K2, configuration.K3);
     }
 
-    writer.Heading(QStringLiteral("3. Результаты измерений"));
+    writer.Heading(Texts::tr("3. Результаты измерений"));
     writer.Paragraph(RowsSummary(source));
-    const sheets::Table counts = CountTable(analysis);
+    const sheets::Table counts = CountTable(analysis, ProgramLanguage());
     if (!counts.Rows.empty()) {
-        writer.Paragraph(QStringLiteral("Таблица 1. Опыты со счётчиком: строки журнала с одинаковыми установками "
+        writer.Paragraph(Texts::tr("Таблица 1. Опыты со счётчиком: строки журнала с одинаковыми установками "
                                         "объединены в точку, частота — счётчик, делённый на число опытов, с её "
                                         "95-процентным интервалом (Вильсона)."));
-        DocumentTable shown = Shown(counts, CountColumns);
+        DocumentTable shown = Shown(counts, CountHeadings(Language::Russian), CountColumns);
         std::vector<std::vector<int64_t>> rows;
         for (const CountPoint& point : analysis.Counts)
             rows.push_back(point.Rows);
         MarkRows(rows, source.DifferingRows, 1, shown);
         WriteTable(writer, std::move(shown));
     }
-    const sheets::Table pairs = CharacteristicTable(analysis);
+    const sheets::Table pairs = CharacteristicTable(analysis, ProgramLanguage());
     if (!pairs.Rows.empty()) {
-        writer.Paragraph(QStringLiteral("Таблица 2. Точки рабочих характеристик: обнаружение против ложных тревог "
+        writer.Paragraph(Texts::tr("Таблица 2. Точки рабочих характеристик: обнаружение против ложных тревог "
                                         "и решения «сигнал 1» при сигнале 1 против решений «сигнал 1» при сигнале 2, "
                                         "при одних и тех же формах сигналов, K и H."));
-        WriteTable(writer, Shown(pairs, CharacteristicColumns));
+        WriteTable(writer, Shown(pairs, CharacteristicHeadings(Language::Russian), CharacteristicColumns));
     }
-    const sheets::Table readings = NoisePowerTable(analysis);
+    const sheets::Table readings = NoisePowerTable(analysis, ProgramLanguage());
     if (!readings.Rows.empty()) {
-        writer.Paragraph(QStringLiteral("Таблица 3. Мощность шума на выходе фильтра 1: показания регистратора при "
+        writer.Paragraph(Texts::tr("Таблица 3. Мощность шума на выходе фильтра 1: показания регистратора при "
                                         "одном K усреднены; интервал 95 % — для среднего."));
-        DocumentTable shown = Shown(readings, NoisePowerColumns);
+        DocumentTable shown = Shown(readings, NoisePowerHeadings(Language::Russian), NoisePowerColumns);
         std::vector<std::vector<int64_t>> rows;
         for (const NoisePowerPoint& point : analysis.NoisePower)
             rows.push_back(point.Rows);
@@ -390,20 +399,20 @@ void WriteDocument(Writer& writer, const ReportSource& source, const std::vector
     if (const QString unpaired = UnpairedSummary(analysis); !unpaired.isEmpty())
         writer.Paragraph(unpaired);
 
-    writer.Heading(QStringLiteral("4. Графики"), !pictures.empty());
+    writer.Heading(Texts::tr("4. Графики"), !pictures.empty());
     if (pictures.empty())
-        writer.Paragraph(QStringLiteral("Точек для графиков нет."));
+        writer.Paragraph(Texts::tr("Точек для графиков нет."));
     for (size_t i = 0; i < pictures.size(); ++i)
-        writer.Picture(i, QStringLiteral("Рис. %1. %2").arg(i + 1).arg(pictures[i].Caption));
+        writer.Picture(i, Texts::tr("Рис. %1. %2").arg(i + 1).arg(pictures[i].Caption));
 
-    writer.Heading(QStringLiteral("5. Сравнение с теорией"));
+    writer.Heading(Texts::tr("5. Сравнение с теорией"));
     writer.Paragraph(ComparisonSummary(analysis));
 
-    writer.Heading(QStringLiteral("6. Проверка"));
+    writer.Heading(Texts::tr("6. Проверка"));
     for (const QString& paragraph : VerificationText(source))
         writer.Paragraph(paragraph);
 
-    writer.Heading(QStringLiteral("7. Выводы"));
+    writer.Heading(Texts::tr("7. Выводы"));
     for (const QString& paragraph : Conclusions(analysis))
         writer.Paragraph(paragraph);
 }
@@ -418,7 +427,7 @@ std::unique_ptr<QTextDocument> ReportDocument(const ReportSource& source, const 
     QFont font(QStringLiteral("Liberation Serif"));
     font.setPointSizeF(11);
     document->setDefaultFont(font);
-    document->setMetaInformation(QTextDocument::DocumentTitle, QStringLiteral("Отчёт по лабораторной работе № 4"));
+    document->setMetaInformation(QTextDocument::DocumentTitle, Texts::tr("Отчёт по лабораторной работе № 4"));
     {
         Writer writer(*document, pictures, form);
         WriteDocument(writer, source, pictures);
@@ -458,7 +467,7 @@ QByteArray ReportPdf(const ReportSource& source, const std::vector<ReportPicture
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Отчёт по лабораторной работе № 4"));
+        writer.setTitle(Texts::tr("Отчёт по лабораторной работе № 4"));
         writer.setCreator(QStringLiteral("Detector Lab"));
         PaintReport(*document, writer);
     }
@@ -476,17 +485,22 @@ QByteArray ReportOdt(const ReportSource& source, const std::vector<ReportPicture
 
 std::string ReportXlsx(const ReportSource& source, std::string& error)
 {
-    std::vector<sheets::Fact> facts = ReportFacts(source.Analysis);
-    facts.insert(facts.begin(), {{"студент", sheets::Cell::OfText(source.Title.Student.toStdString())},
-                                    {"группа", sheets::Cell::OfText(source.Title.Group.toStdString())},
-                                    {"дата", sheets::Cell::OfText(source.Title.Date.toStdString())},
-                                    {"файл журнала", sheets::Cell::OfText(source.JournalFile.toStdString())}});
+    const Language language = ProgramLanguage();
+    const auto fact = [language](Wording label, const QString& value) {
+        return sheets::Fact{std::string(label.In(language)), sheets::Cell::OfText(value.toStdString())};
+    };
+    std::vector<sheets::Fact> facts = ReportFacts(source.Analysis, language);
+    facts.insert(facts.begin(), {fact({"студент", "student"}, source.Title.Student),
+                                    fact({"группа", "group"}, source.Title.Group),
+                                    fact({"дата", "date"}, source.Title.Date),
+                                    fact({"файл журнала", "journal file"}, source.JournalFile)});
     std::vector<sheets::Table> tables;
-    for (sheets::Table table : {CountTable(source.Analysis), CharacteristicTable(source.Analysis),
-             NoisePowerTable(source.Analysis)})
+    for (sheets::Table table : {CountTable(source.Analysis, language), CharacteristicTable(source.Analysis, language),
+             NoisePowerTable(source.Analysis, language)})
         if (!table.Rows.empty())
             tables.push_back(std::move(table));
-    const sheets::XlsxBytes workbook = sheets::XlsxWorkbook(tables, "Сведения", facts);
+    const sheets::XlsxBytes workbook
+        = sheets::XlsxWorkbook(tables, std::string(sheets::FactsSheetName.In(language)), facts);
     error = workbook.Error;
     return workbook.Bytes;
 }

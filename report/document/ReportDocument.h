@@ -20,7 +20,8 @@ namespace report {
 // file, which keeps no other kind, and the preview).
 enum class PictureForm { Vector, Image };
 
-// «Отчёт по лабораторной работе № 4», in Russian, on A4 pages: the title
+// «Отчёт по лабораторной работе № 4», in the run's language (ReportText.h),
+// on A4 pages: the title
 // block, the aim of the work, the bench's configurations used with their
 // schematics, the tables (rounded as on screen, decimal commas; rows that
 // did not reproduce marked), the pictures, the comparison with theory, the
@@ -40,7 +41,8 @@ void PaintReport(QTextDocument& document, QPagedPaintDevice& device);
 QByteArray ReportPdf(const ReportSource& source, const std::vector<ReportPicture>& pictures);
 QByteArray ReportOdt(const ReportSource& source, const std::vector<ReportPicture>& pictures);
 // The report's tables as a workbook, a sheet each, the journal's facts on
-// their own; `error` says why there are no bytes.
+// their own, headed in the run's language; `error` says why there are no
+// bytes.
 std::string ReportXlsx(const ReportSource& source, std::string& error);
 
 } // namespace report

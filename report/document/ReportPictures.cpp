@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportPictures.h"
 
+#include "common/language/Language.h"
 #include "sweep/plot/SweepPlot.h"
 #include "theory/Theory.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -13,6 +15,11 @@
 namespace report {
 
 namespace {
+
+// The texts of this file, translated in the context "ReportPictures".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ReportPictures)
+};
 
 using theory::Experiment;
 
@@ -49,12 +56,13 @@ ReportPicture Picture(QString caption, sweep::SweepSettings settings, uint32_t s
     std::vector<sweep::PointResult> results)
 {
     auto plot = std::make_shared<std::unique_ptr<sweep::Plot>>();
-    return {std::move(caption), [plot, settings = std::move(settings), seed, results = std::move(results)](
+    return {std::move(caption), [plot, settings = std::move(settings), seed, results = std::move(results),
+                                    language = ProgramLanguage()](
                                     QPainter& painter, const QRectF& target) {
                 // Laid out once at the size asked for: drawn again at that
                 // size (page by page, say), it is only painted.
                 if (!*plot || (*plot)->Size() != target.size()) {
-                    *plot = std::make_unique<sweep::Plot>(settings, seed, results);
+                    *plot = std::make_unique<sweep::Plot>(settings, seed, results, language);
                     (*plot)->LayOut(target.size());
                 }
                 (*plot)->Render(painter, target);
@@ -105,10 +113,10 @@ void AddFrequencyPictures(const JournalAnalysis& analysis, std::vector<ReportPic
         std::vector<sweep::PointResult> results;
         for (const CountPoint* point : points)
             results.push_back(ResultOf(*point, results.size()));
-        pictures.push_back(Picture(QStringLiteral("Частота «%1» в зависимости от порога H (сигнал 1 — форма %2, "
+        const std::string_view name = theory::Describe(first.Kind).ShownName.In(ProgramLanguage());
+        pictures.push_back(Picture(Texts::tr("Частота «%1» в зависимости от порога H (сигнал 1 — форма %2, "
                                                   "сигнал 2 — форма %3)")
-                                       .arg(QString::fromUtf8(theory::Describe(first.Kind).RussianName.data(),
-                                           static_cast<qsizetype>(theory::Describe(first.Kind).RussianName.size())))
+                                       .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
                                        .arg(first.Signal1)
                                        .arg(first.Signal2),
             std::move(settings), analysis.Seed, std::move(results)));
@@ -145,7 +153,7 @@ void AddCharacteristicPictures(const JournalAnalysis& analysis, const std::vecto
         sweep::SweepSettings settings = SettingsFor({along, across}, firstHit.Signal1, firstHit.Signal2);
         settings.Gains = Sorted(gains);
         settings.Thresholds = TheorySpan(points);
-        pictures.push_back(Picture(QStringLiteral("%1 (сигнал 1 — форма %2, сигнал 2 — форма %3)")
+        pictures.push_back(Picture(Texts::tr("%1 (сигнал 1 — форма %2, сигнал 2 — форма %3)")
                                        .arg(name)
                                        .arg(firstHit.Signal1)
                                        .arg(firstHit.Signal2),
@@ -170,7 +178,7 @@ void AddNoisePowerPictures(const JournalAnalysis& analysis, std::vector<ReportPi
         sweep::SweepSettings settings = SettingsFor({Experiment::NoisePower}, first.Signal1, first.Signal2);
         settings.Gains = Sorted(gains);
         pictures.push_back(Picture(
-            QStringLiteral("Мощность шума на выходе фильтра 1 в зависимости от K (сигнал 1 — форма %1): среднее "
+            Texts::tr("Мощность шума на выходе фильтра 1 в зависимости от K (сигнал 1 — форма %1): среднее "
                            "показаний")
                 .arg(first.Signal1),
             std::move(settings), analysis.Seed, std::move(results)));
@@ -184,9 +192,9 @@ std::vector<ReportPicture> StudentPictures(const JournalAnalysis& analysis)
     std::vector<ReportPicture> pictures;
     AddFrequencyPictures(analysis, pictures);
     AddCharacteristicPictures(analysis, analysis.Detection, Experiment::Detection, Experiment::FalseAlarms,
-        QStringLiteral("Рабочая характеристика обнаружения"), pictures);
+        Texts::tr("Рабочая характеристика обнаружения"), pictures);
     AddCharacteristicPictures(analysis, analysis.Distinction, Experiment::Distinction1, Experiment::Distinction2,
-        QStringLiteral("Рабочая характеристика различения"), pictures);
+        Texts::tr("Рабочая характеристика различения"), pictures);
     AddNoisePowerPictures(analysis, pictures);
     return pictures;
 }

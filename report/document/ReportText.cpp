@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportText.h"
 
+#include "common/language/Language.h"
 #include "common/text/NumberText.h"
 #include "theory/Experiment.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -14,6 +16,11 @@ namespace report {
 namespace {
 
 using theory::Experiment;
+
+// The report's words, translated in the context "ReportText".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ReportText)
+};
 
 QString Number(double value)
 {
@@ -27,17 +34,21 @@ QString Fixed(double value, int decimals)
 
 QString Name(Experiment kind)
 {
-    const std::string_view name = theory::Describe(kind).RussianName;
+    const std::string_view name = theory::Describe(kind).ShownName.In(ProgramLanguage());
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// "1 точка", "2 точки", "5 точек".
+// "1 точка", "2 точки", "5 точек": Russian's three forms, each with %n for
+// the count. In English the translation of the third, which has the
+// English forms ("%n points").
 QString Counted(size_t count, const char* one, const char* few, const char* many)
 {
+    if (ProgramLanguage() == Language::English)
+        return Texts::tr(many, nullptr, static_cast<int>(count));
     const size_t lastTwo = count % 100;
     const size_t last = count % 10;
     const char* word = lastTwo >= 11 && lastTwo <= 14 ? many : last == 1 ? one : last >= 2 && last <= 4 ? few : many;
-    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(word));
+    return QString::fromUtf8(word).replace(QStringLiteral("%n"), QString::number(count));
 }
 
 QString Shown(const QString& text)
@@ -49,15 +60,15 @@ QString Shown(const QString& text)
 
 std::vector<std::pair<QString, QString>> TitleBlock(const ReportSource& source)
 {
-    return {{QStringLiteral("Студент"), Shown(source.Title.Student)},
-        {QStringLiteral("Группа"), Shown(source.Title.Group)}, {QStringLiteral("Дата"), Shown(source.Title.Date)},
-        {QStringLiteral("Журнал измерений"), Shown(QDir::toNativeSeparators(source.JournalFile))},
-        {QStringLiteral("Начальное число генератора шума"), QString::number(source.Analysis.Seed)}};
+    return {{Texts::tr("Студент"), Shown(source.Title.Student)},
+        {Texts::tr("Группа"), Shown(source.Title.Group)}, {Texts::tr("Дата"), Shown(source.Title.Date)},
+        {Texts::tr("Журнал измерений"), Shown(QDir::toNativeSeparators(source.JournalFile))},
+        {Texts::tr("Начальное число генератора шума"), QString::number(source.Analysis.Seed)}};
 }
 
 QString AimOfTheWork()
 {
-    return QStringLiteral(
+    return Texts::tr(
         "Исследовать обнаружение и различение известных сигналов на фоне гауссовского шума с помощью "
         "согласованных фильтров: измерить мощность шума на выходе согласованного фильтра, частоты обнаружения, "
         "ложных тревог и решений в пользу сигнала 1 при различении в зависимости от коэффициента усиления K и "
@@ -80,7 +91,7 @@ std::vector<Configuration> ConfigurationsUsed(const JournalAnalysis& analysis)
         configuration.K1 = switches.K1Index + 1;
         configuration.K2 = switches.K2Index + 1;
         configuration.K3 = switches.K3Index + 1;
-        configuration.Description = QStringLiteral("Опыт «%1»: ключи К1 = %2, К2 = %3, К3 = %4.")
+        configuration.Description = Texts::tr("Опыт «%1»: ключи К1 = %2, К2 = %3, К3 = %4.")
                                         .arg(Name(exercise.Id))
                                         .arg(configuration.K1)
                                         .arg(configuration.K2)
@@ -94,16 +105,16 @@ QString RowsSummary(const ReportSource& source)
 {
     const JournalAnalysis& analysis = source.Analysis;
     if (analysis.Rows == 0)
-        return QStringLiteral("Журнал не содержит ни одной строки: измерений для отчёта нет.");
-    QString text = QStringLiteral("Журнал содержит %1; из них %2 (положения ключей, не соответствующие ни одному "
+        return Texts::tr("Журнал не содержит ни одной строки: измерений для отчёта нет.");
+    QString text = Texts::tr("Журнал содержит %1; из них %2 (положения ключей, не соответствующие ни одному "
                                   "опыту) — они учтены, но не показаны. Опыты со счётчиком дали %3, измерения "
                                   "мощности шума — %4.")
-                       .arg(Counted(analysis.Rows, "строку", "строки", "строк"))
-                       .arg(Counted(analysis.Refusals, "отказ", "отказа", "отказов"))
-                       .arg(Counted(analysis.Counts.size(), "точку", "точки", "точек"))
-                       .arg(Counted(analysis.NoisePower.size(), "значение K", "значения K", "значений K"));
+                       .arg(Counted(analysis.Rows, "%n строку", "%n строки", QT_TRANSLATE_N_NOOP("ReportText", "%n строк")))
+                       .arg(Counted(analysis.Refusals, "%n отказ", "%n отказа", QT_TRANSLATE_N_NOOP("ReportText", "%n отказов")))
+                       .arg(Counted(analysis.Counts.size(), "%n точку", "%n точки", QT_TRANSLATE_N_NOOP("ReportText", "%n точек")))
+                       .arg(Counted(analysis.NoisePower.size(), "%n значение K", "%n значения K", QT_TRANSLATE_N_NOOP("ReportText", "%n значений K")));
     if (!source.DifferingRows.empty())
-        text += QStringLiteral(" Строки, отмеченные звёздочкой (*), не воспроизводятся при проверке журнала "
+        text += Texts::tr(" Строки, отмеченные звёздочкой (*), не воспроизводятся при проверке журнала "
                                "(раздел 6).");
     return text;
 }
@@ -116,7 +127,7 @@ QString UnpairedSummary(const JournalAnalysis& analysis)
             points << QString::number(index + 1);
     if (points.isEmpty())
         return {};
-    return QStringLiteral("Точки без пары (для рабочей характеристики нужен опыт с теми же формами сигналов, K и H: "
+    return Texts::tr("Точки без пары (для рабочей характеристики нужен опыт с теми же формами сигналов, K и H: "
                           "обнаружение и ложные тревоги, или различение при сигнале 1 и при сигнале 2): %1. Они "
                           "показаны в таблице 1 и на графиках частоты.")
         .arg(points.join(QStringLiteral(", ")));
@@ -143,7 +154,7 @@ QString MarkedRows(const std::vector<int64_t>& rows, const std::set<int64_t>& di
     }
     if (pieces.size() > MaxPieces) {
         pieces.resize(MaxPieces);
-        pieces << QStringLiteral("… (всего %1)").arg(Counted(rows.size(), "строка", "строки", "строк"));
+        pieces << Texts::tr("… (всего %1)").arg(Counted(rows.size(), "%n строка", "%n строки", QT_TRANSLATE_N_NOOP("ReportText", "%n строк")));
     }
     return pieces.join(QStringLiteral(", "));
 }
@@ -151,50 +162,50 @@ QString MarkedRows(const std::vector<int64_t>& rows, const std::set<int64_t>& di
 QString ComparisonSummary(const JournalAnalysis& analysis)
 {
     if (analysis.Judged == 0)
-        return QStringLiteral("Точек, которые можно сравнить с теорией, нет.");
+        return Texts::tr("Точек, которые можно сравнить с теорией, нет.");
     const size_t disagreeing = analysis.Judged - analysis.Agreeing;
-    QString text = QStringLiteral("Из %1 с вердиктом %2 с теорией на уровне 95 %: теория лежит внутри "
+    QString text = Texts::tr("Из %1 с вердиктом %2 с теорией на уровне 95 %: теория лежит внутри "
                                   "95-процентного интервала измеренной частоты (или среднего показания). ")
-                       .arg(Counted(analysis.Judged, "точки", "точек", "точек"))
-                       .arg(analysis.Agreeing == 1 ? QStringLiteral("1 согласуется")
-                                                   : QStringLiteral("%1 согласуются").arg(analysis.Agreeing));
-    text += QStringLiteral("Даже при верной теории примерно одна точка из двадцати выпадает из своего интервала "
+                       .arg(Counted(analysis.Judged, "%n точки", "%n точек", QT_TRANSLATE_N_NOOP("ReportText", "%n точек")))
+                       .arg(analysis.Agreeing == 1 ? Texts::tr("1 согласуется")
+                                                   : Texts::tr("%1 согласуются").arg(analysis.Agreeing));
+    text += Texts::tr("Даже при верной теории примерно одна точка из двадцати выпадает из своего интервала "
                            "случайно, так что ожидается около %1 несогласий; ")
                 .arg(Fixed(static_cast<double>(analysis.Judged) / 20.0, 1));
     text += disagreeing * 20 <= analysis.Judged + 20
-        ? QStringLiteral("%1 — в пределах случайного.").arg(Counted(disagreeing, "несогласие", "несогласия", "несогласий"))
-        : QStringLiteral("%1 — заметно больше: проверьте установки этих точек.")
-              .arg(Counted(disagreeing, "несогласие", "несогласия", "несогласий"));
+        ? Texts::tr("%1 — в пределах случайного.").arg(Counted(disagreeing, "%n несогласие", "%n несогласия", QT_TRANSLATE_N_NOOP("ReportText", "%n несогласий")))
+        : Texts::tr("%1 — заметно больше: проверьте установки этих точек.")
+              .arg(Counted(disagreeing, "%n несогласие", "%n несогласия", QT_TRANSLATE_N_NOOP("ReportText", "%n несогласий")));
     QStringList points;
     for (size_t i = 0; i < analysis.Counts.size(); ++i)
         if (analysis.Counts[i].Verdict.TheoryApplies && !analysis.Counts[i].Verdict.Consistent)
             points << QString::number(i + 1);
     if (!points.isEmpty())
-        text += QStringLiteral(" Не согласуются точки таблицы 1: %1.").arg(points.join(QStringLiteral(", ")));
+        text += Texts::tr(" Не согласуются точки таблицы 1: %1.").arg(points.join(QStringLiteral(", ")));
     return text;
 }
 
 std::vector<QString> VerificationText(const ReportSource& source)
 {
-    const QString file = source.JournalFile.isEmpty() ? QStringLiteral("журнал.csv")
+    const QString file = source.JournalFile.isEmpty() ? Texts::tr("журнал.csv")
                                                       : QDir::toNativeSeparators(source.JournalFile);
     std::vector<QString> text{
-        QStringLiteral("Генератор шума стенда начинается с начального числа %1, и стенд, построенный заново с этим "
+        Texts::tr("Генератор шума стенда начинается с начального числа %1, и стенд, построенный заново с этим "
                        "числом и получивший установки строк журнала по порядку, даёт те же результаты до последнего "
                        "бита. Журнал проверяется командой:")
             .arg(source.Analysis.Seed),
         QStringLiteral("detector-lab-sweep --verify %1").arg(file)};
     if (!source.RowsReplayed)
-        text.push_back(QStringLiteral("При составлении отчёта журнал не проверялся."));
+        text.push_back(Texts::tr("При составлении отчёта журнал не проверялся."));
     else if (source.DifferingRows.empty() && *source.RowsReplayed == 1)
-        text.push_back(QStringLiteral("Проверка при составлении отчёта: единственная строка воспроизводится."));
+        text.push_back(Texts::tr("Проверка при составлении отчёта: единственная строка воспроизводится."));
     else if (source.DifferingRows.empty())
-        text.push_back(QStringLiteral("Проверка при составлении отчёта: все %1 воспроизводятся.")
-                           .arg(Counted(*source.RowsReplayed, "строка", "строки", "строк")));
+        text.push_back(Texts::tr("Проверка при составлении отчёта: все %1 воспроизводятся.")
+                           .arg(Counted(*source.RowsReplayed, "%n строка", "%n строки", QT_TRANSLATE_N_NOOP("ReportText", "%n строк"))));
     else
-        text.push_back(QStringLiteral("Проверка при составлении отчёта: из %1 не воспроизводятся %2 (отмечены "
+        text.push_back(Texts::tr("Проверка при составлении отчёта: из %1 не воспроизводятся %2 (отмечены "
                                       "звёздочкой): %3.")
-                           .arg(Counted(*source.RowsReplayed, "строки", "строк", "строк"))
+                           .arg(Counted(*source.RowsReplayed, "%n строки", "%n строк", QT_TRANSLATE_N_NOOP("ReportText", "%n строк")))
                            .arg(source.DifferingRows.size())
                            .arg(MarkedRows({source.DifferingRows.begin(), source.DifferingRows.end()}, {})));
     return text;
@@ -204,25 +215,24 @@ std::vector<QString> Conclusions(const JournalAnalysis& analysis)
 {
     std::vector<QString> text;
     if (analysis.Judged > 0)
-        text.push_back(QStringLiteral("Измерения согласуются с теорией согласованной фильтрации: %1 из %2 с "
+        text.push_back(Texts::tr("Измерения согласуются с теорией согласованной фильтрации: %1 из %2 с "
                                       "вердиктом лежат в пределах своих 95-процентных интервалов.")
                            .arg(analysis.Agreeing)
-                           .arg(Counted(analysis.Judged, "точки", "точек", "точек")));
+                           .arg(Counted(analysis.Judged, "%n точки", "%n точек", QT_TRANSLATE_N_NOOP("ReportText", "%n точек"))));
     std::map<double, double> readings;
     for (const NoisePowerPoint& point : analysis.NoisePower)
         if (point.Signal1 == analysis.NoisePower.front().Signal1)
             readings[point.Gain] = point.Mean;
     if (readings.size() >= 2)
-        text.push_back(QStringLiteral("Мощность шума на выходе фильтра растёт пропорционально K²: при K = %1 "
+        text.push_back(Texts::tr("Мощность шума на выходе фильтра растёт пропорционально K²: при K = %1 "
                                       "среднее показание %2 мВ², при K = %3 — %4 мВ² (теория: около 50·K²).")
                            .arg(Number(readings.begin()->first), Fixed(readings.begin()->second, 2),
                                Number(readings.rbegin()->first), Fixed(readings.rbegin()->second, 2)));
     if (!analysis.Detection.empty() || !analysis.Distinction.empty())
-        text.push_back(QStringLiteral("Точки рабочих характеристик (рис. выше) показывают, как порог H меняет "
+        text.push_back(Texts::tr("Точки рабочих характеристик (рис. выше) показывают, как порог H меняет "
                                       "частоту обнаружения вместе с частотой ложных тревог: %1.")
-                           .arg(Counted(analysis.Detection.size() + analysis.Distinction.size(), "точка", "точки",
-                               "точек")));
-    text.push_back(QStringLiteral("Эти выводы составлены программой по журналу; дополните их своими."));
+                           .arg(Counted(analysis.Detection.size() + analysis.Distinction.size(), "%n точка", "%n точки", QT_TRANSLATE_N_NOOP("ReportText", "%n точек"))));
+    text.push_back(Texts::tr("Эти выводы составлены программой по журналу; дополните их своими."));
     return text;
 }
 

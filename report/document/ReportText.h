@@ -11,7 +11,9 @@
 
 namespace report {
 
-// The words of the lab report, in Russian, worked out from the journal.
+// The words of the lab report, worked out from the journal, in the run's
+// language (ProgramLanguage()): Russian, the source texts, or their English
+// translation when the program's English texts are installed.
 
 // The title block: student, group, date, the journal and its seed.
 std::vector<std::pair<QString, QString>> TitleBlock(const ReportSource& source);

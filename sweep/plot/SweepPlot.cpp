@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsPathItem>
 #include <QGraphicsRectItem>
@@ -157,10 +158,28 @@ struct PlotCurve {
     QList<QPointF> Theory;
 };
 
+// The picture's own words; the experiments' come from theory.
+constexpr Wording ThresholdAxis{"Порог H, мВ", "Threshold H, mV"};
+constexpr Wording GainAxis{"Коэффициент усиления K", "Gain K"};
+constexpr Wording EventAxis{"Частота события", "Frequency of the event"};
+constexpr Wording MoreCurves{"ещё кривых: %1", "more curves: %1"};
+constexpr Wording TheoryCurve{"теория: ", "theory: "};
+constexpr Wording MeasuredCurve{"измерение: ", "measurement: "};
+constexpr Wording SubtitleText{"сигнал 1 — форма %1, сигнал 2 — форма %2; %3 в точке: %4; начальное число %5",
+    "signal 1 — shape %1, signal 2 — shape %2; %3 per point: %4; seed %5"};
+constexpr Wording ReadingsWord{"замеров", "readings"};
+constexpr Wording TrialsWord{"опытов", "trials"};
+constexpr Wording DetectionTitle{"Рабочая характеристика обнаружения", "Operating characteristic of detection"};
+constexpr Wording DistinctionTitle{"Рабочая характеристика различения", "Operating characteristic of distinction"};
+constexpr Wording AgainstThresholdTitle{"Частота в зависимости от порога H", "Frequency against the threshold H"};
+constexpr Wording AgainstGainTitle{"Частота в зависимости от коэффициента усиления K", "Frequency against the gain K"};
+constexpr Wording NoisePowerTitle{"Мощность шума на выходе фильтра 1", "Noise power at the output of filter 1"};
+
 class PlotBuilder {
 public:
-    PlotBuilder(const SweepSettings& settings, const std::vector<PointResult>& results, QChart* chart)
-        : settings_(settings), results_(results), chart_(*chart)
+    PlotBuilder(const SweepSettings& settings, const std::vector<PointResult>& results, QChart* chart,
+        Language language)
+        : settings_(settings), results_(results), chart_(*chart), language_(language)
     {
         for (const PointResult& r : results)
             byCurve_[{r.Point.Kind, r.Point.Gain}].push_back(&r);
@@ -196,7 +215,7 @@ public:
                 AddCurve(SeriesName(e, gain), Curve(e, gain),
                     [](const PointResult& r) { return r.Point.Threshold; }, theory);
             }
-        SetAxes("Порог H, мВ", YTitle(), span, {0.0, 1.0});
+        SetAxes(Words(ThresholdAxis), YTitle(), span, {0.0, 1.0});
     }
 
     void DrawAgainstGain()
@@ -223,12 +242,12 @@ public:
                         points.push_back(&r);
                 for (const PointResult* r : points)
                     top = std::max(top, r->Range.High);
-                QString name = Text(theory::Describe(e).RussianName);
+                QString name = Words(theory::Describe(e).ShownName);
                 if (!readings)
                     name += ", H = " + Number(threshold);
                 AddCurve(name, points, [](const PointResult& r) { return r.Point.Gain; }, theory);
             }
-        SetAxes("Коэффициент усиления K", YTitle(), span, {0.0, readings ? top * 1.05 : 1.0});
+        SetAxes(Words(GainAxis), YTitle(), span, {0.0, readings ? top * 1.05 : 1.0});
     }
 
     // `across` on the horizontal axis, `along` on the vertical one.
@@ -260,10 +279,10 @@ public:
         chance->append({{0.0, 0.0}, {1.0, 1.0}});
         chance->setPen(QPen(QColor(0xa0, 0xa0, 0xa0), 1.0, Qt::DotLine));
         AddUnlisted(chance);
-        SetAxes(Text(theory::Describe(across).RussianAxis), Text(theory::Describe(along).RussianAxis), {0.0, 1.0}, {0.0, 1.0});
+        SetAxes(Words(theory::Describe(across).AxisTitle), Words(theory::Describe(along).AxisTitle), {0.0, 1.0},
+            {0.0, 1.0});
     }
 
-    void SetTitle(const QString& title) { chart_.setTitle(title); }
 
     // Names the first curves in the legend, and hands the curves over to be
     // drawn on the chart once it is laid out.
@@ -273,7 +292,7 @@ public:
             AddToLegend(curves_[i]);
         if (curves_.size() > ListedCurves) {
             auto* more = new QLineSeries;
-            more->setName(QString("ещё кривых: %1").arg(curves_.size() - ListedCurves));
+            more->setName(Words(MoreCurves).arg(curves_.size() - ListedCurves));
             more->setColor(Qt::transparent); // a name without a marker
             Attach(more);
         }
@@ -312,11 +331,11 @@ private:
     void AddToLegend(const PlotCurve& curve)
     {
         auto* line = new QLineSeries;
-        line->setName("теория: " + curve.Name);
+        line->setName(Words(TheoryCurve) + curve.Name);
         line->setPen(TheoryPen(curve.Colour, 2.0));
         Attach(line);
         auto* measured = new QScatterSeries;
-        measured->setName("измерение: " + curve.Name);
+        measured->setName(Words(MeasuredCurve) + curve.Name);
         measured->setMarkerShape(QScatterSeries::MarkerShapeCircle);
         measured->setMarkerSize(2.0 * MarkerRadius);
         measured->setColor(MeasuredColour(curve.Colour));
@@ -342,14 +361,14 @@ private:
     {
         QString name = "K = " + Number(gain);
         if (settings_.Experiments.size() > 1)
-            name = Text(theory::Describe(e).RussianName) + ", " + name;
+            name = Words(theory::Describe(e).ShownName) + ", " + name;
         return name;
     }
 
     QString YTitle() const
     {
-        return settings_.Experiments.size() == 1 ? Text(theory::Describe(settings_.Experiments.front()).RussianAxis)
-                                                 : QString("Частота события");
+        return settings_.Experiments.size() == 1 ? Words(theory::Describe(settings_.Experiments.front()).AxisTitle)
+                                                 : Words(EventAxis);
     }
 
     void SetAxes(const QString& xTitle, const QString& yTitle, std::pair<double, double> xs, std::pair<double, double> ys)
@@ -369,9 +388,12 @@ private:
         axis.setLabelFormat(QString::fromStdString(scale.LabelFormat));
     }
 
+    QString Words(const Wording& words) const { return Text(words.In(language_)); }
+
     const SweepSettings& settings_;
     const std::vector<PointResult>& results_;
     QChart& chart_;
+    Language language_;
     QValueAxis* xAxis_ = new QValueAxis; // the chart owns its axes
     QValueAxis* yAxis_ = new QValueAxis;
     std::map<std::pair<Experiment, double>, std::vector<const PointResult*>> byCurve_;
@@ -440,30 +462,44 @@ std::optional<std::pair<Experiment, Experiment>> CharacteristicPair(const SweepS
     return std::nullopt;
 }
 
-QString Subtitle(const SweepSettings& settings, uint32_t baseSeed)
+QString Subtitle(const SweepSettings& settings, uint32_t baseSeed, Language language)
 {
     const bool readings = !CountsTrials(settings.Experiments.front());
-    return QString("сигнал 1 — форма %1, сигнал 2 — форма %2; %3 в точке: %4; начальное число %5")
+    return Text(SubtitleText.In(language))
         .arg(settings.Signal1)
         .arg(settings.Signal2)
-        .arg(readings ? "замеров" : "опытов")
+        .arg(Text((readings ? ReadingsWord : TrialsWord).In(language)))
         .arg(readings ? settings.Trials / TrialCount : settings.Trials)
         .arg(baseSeed);
 }
 
-QString Title(const SweepSettings& settings, PlotKind kind)
+QString Title(const SweepSettings& settings, PlotKind kind, Language language)
 {
     switch (kind) {
     case PlotKind::Characteristic:
-        return CharacteristicPair(settings)->first == Experiment::Detection ? "Рабочая характеристика обнаружения"
-                                                                             : "Рабочая характеристика различения";
+        return Text((CharacteristicPair(settings)->first == Experiment::Detection ? DetectionTitle : DistinctionTitle)
+                        .In(language));
     case PlotKind::AgainstThreshold:
-        return "Частота в зависимости от порога H";
+        return Text(AgainstThresholdTitle.In(language));
     case PlotKind::AgainstGain:
         break;
     }
-    return CountsTrials(settings.Experiments.front()) ? "Частота в зависимости от коэффициента усиления K"
-                                                      : "Мощность шума на выходе фильтра 1";
+    return Text((CountsTrials(settings.Experiments.front()) ? AgainstGainTitle : NoisePowerTitle).In(language));
+}
+
+// The title over its subtitle; a subtitle wider than the picture goes on
+// two lines, parted at its last "; " (before the seed), where the chart
+// would cut it short.
+QString TitleText(const QString& title, const QString& subtitle, qreal width)
+{
+    constexpr int SubtitlePixels = 13;
+    constexpr qreal Margins = 60; // the chart's own, both sides
+    QString shown = subtitle;
+    if (const qsizetype part = subtitle.lastIndexOf(QStringLiteral("; "));
+        part > 0 && QFontMetricsF(ChartFont(SubtitlePixels)).horizontalAdvance(subtitle) > width - Margins)
+        shown = subtitle.left(part + 1) + "<br>" + subtitle.mid(part + 2);
+    return title + "<br><span style=\"font-size:" + QString::number(SubtitlePixels) + "px; font-weight:normal\">"
+        + shown + "</span>";
 }
 
 } // namespace
@@ -480,17 +516,20 @@ PlotKind ChoosePlot(const SweepSettings& settings)
 
 struct Plot::Drawing {
     QChart* Chart = nullptr; // the scene owns it
+    QString Title;
+    QString Subtitle;
     std::vector<PlotCurve> Curves;
     QGraphicsRectItem* Curved = nullptr; // the curves at the present layout; the chart owns it
     QSizeF Size;
 };
 
-Plot::Plot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results)
+Plot::Plot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results,
+    Language language)
     : scene_(std::make_unique<QGraphicsScene>()), drawing_(std::make_unique<Drawing>())
 {
     drawing_->Chart = new QChart;
     scene_->addItem(drawing_->Chart); // the scene owns the chart
-    PlotBuilder builder(settings, results, drawing_->Chart);
+    PlotBuilder builder(settings, results, drawing_->Chart, language);
     const PlotKind kind = ChoosePlot(settings);
     switch (kind) {
     case PlotKind::Characteristic: {
@@ -505,8 +544,8 @@ Plot::Plot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<P
         builder.DrawAgainstGain();
         break;
     }
-    builder.SetTitle(Title(settings, kind) + "<br><span style=\"font-size:13px; font-weight:normal\">"
-        + Subtitle(settings, baseSeed) + "</span>");
+    drawing_->Title = Title(settings, kind, language);
+    drawing_->Subtitle = Subtitle(settings, baseSeed, language);
     drawing_->Curves = builder.FinishLegend();
     LayOut(QSizeF(PlotWidth, PlotHeight));
 }
@@ -517,6 +556,7 @@ void Plot::LayOut(QSizeF size)
 {
     size = size.expandedTo(QSizeF(MinPlotWidth, MinPlotHeight));
     QChart& chart = *drawing_->Chart;
+    chart.setTitle(TitleText(drawing_->Title, drawing_->Subtitle, size.width()));
     chart.setGeometry(0, 0, size.width(), size.height());
     chart.layout()->activate();
     marks_ = DrawCurves(chart, drawing_->Curves, drawing_->Curved);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/language/Language.h"
+
 #include "sweep/lib/Sweep.h"
 
 #include <QByteArray>
@@ -44,7 +46,8 @@ struct PlotMark {
 // The picture of a sweep's results, in a scene of its own: each measured
 // point a dark dot with its 95% interval as a bar, theory a dashed line in a
 // light tone of the curve's colour (told apart in greyscale print too), the
-// legend showing each as drawn, numbers with a decimal comma. It is laid out
+// legend showing each as drawn, numbers with a decimal comma, its words in
+// the language given (detector-lab-sweep's are Russian). It is laid out
 // at a size in pixels, with its fonts at their size (labels of 12 px, 9 pt
 // on a screen of 96 dpi) and the axes, legend and curves fitted around them:
 // a window lays it out at the size of its view, a file at its own. Needs a
@@ -52,7 +55,8 @@ struct PlotMark {
 class Plot {
 public:
     // Laid out at PlotWidth x PlotHeight.
-    Plot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results);
+    Plot(const SweepSettings& settings, uint32_t baseSeed, const std::vector<PointResult>& results,
+        Language language = Language::Russian);
     ~Plot();
     Plot(const Plot&) = delete;
     Plot& operator=(const Plot&) = delete;

@@ -7,6 +7,7 @@
 #include <QPolygonF>
 #include <QStringList>
 
+#include <array>
 #include <cmath>
 
 #include "SchemeLayout.h"
@@ -22,6 +23,37 @@ constexpr double kNodeRadius = 22.0;
 constexpr int kBlockTextSize = 13;
 
 enum class Direction { Up, Down, Left, Right };
+
+// The words of the drawing; only they change from one language to another.
+struct SchemeWords {
+    QStringList Source1;
+    QStringList Source2;
+    QStringList Noise;
+    QString Filter1;
+    QString Filter2;
+    QStringList Threshold;
+    QString Counter;
+    QString Register;
+    std::array<QString, 3> Switches;
+};
+
+// In Russian the switches' К is the Cyrillic letter of the switch-position
+// dialog; K and H of the inputs are Latin in both languages, as the main
+// window's fields have them.
+SchemeWords WordsIn(Language language)
+{
+    if (language == Language::English)
+        return {{QStringLiteral("Signal"), QStringLiteral("source 1")},
+            {QStringLiteral("Signal"), QStringLiteral("source 2")},
+            {QStringLiteral("Noise"), QStringLiteral("source")}, QStringLiteral("MF1"), QStringLiteral("MF2"),
+            {QStringLiteral("Threshold"), QStringLiteral("device")}, QStringLiteral("Counter"),
+            QStringLiteral("Register"), {QStringLiteral("K1"), QStringLiteral("K2"), QStringLiteral("K3")}};
+    return {{QStringLiteral("Источник"), QStringLiteral("сигнала1")},
+        {QStringLiteral("Источник"), QStringLiteral("сигнала2")},
+        {QStringLiteral("Источник"), QStringLiteral("шума")}, QStringLiteral("СФ1"), QStringLiteral("СФ2"),
+        {QStringLiteral("Пороговое"), QStringLiteral("устройство")}, QStringLiteral("Счётчик"),
+        QStringLiteral("Регистратор"), {QStringLiteral("К1"), QStringLiteral("К2"), QStringLiteral("К3")}};
+}
 
 QPointF Centre(PixelPoint p)
 {
@@ -135,12 +167,12 @@ void Switch(QPainter& painter, const SwitchLayout& layout, int position)
     painter.restore();
 }
 
-void Sources(QPainter& painter)
+void Sources(QPainter& painter, const SchemeWords& words)
 {
     Block(painter, 0, 13, 79, 57);
-    BlockText(painter, 0, 13, 79, 57, {QStringLiteral("Источник"), QStringLiteral("сигнала1")});
+    BlockText(painter, 0, 13, 79, 57, words.Source1);
     Block(painter, 0, 120, 79, 165);
-    BlockText(painter, 0, 120, 79, 165, {QStringLiteral("Источник"), QStringLiteral("сигнала2")});
+    BlockText(painter, 0, 120, 79, 165, words.Source2);
     HLine(painter, 80, 111, 34);
     VLine(painter, 111, 34, 76);
     HLine(painter, 80, 104, 143);
@@ -149,10 +181,10 @@ void Sources(QPainter& painter)
     Ground(painter, 98, 127, 202);
 }
 
-void NoiseAndGain(QPainter& painter)
+void NoiseAndGain(QPainter& painter, const SchemeWords& words)
 {
     Block(painter, 142, 253, 234, 298);
-    BlockText(painter, 142, 253, 234, 298, {QStringLiteral("Источник"), QStringLiteral("шума")});
+    BlockText(painter, 142, 253, 234, 298, words.Noise);
     VLine(painter, 188, 218, 252);
     Arrowhead(painter, 188, 218, Direction::Up);
     painter.save();
@@ -168,7 +200,7 @@ void NoiseAndGain(QPainter& painter)
     DrawTextInk(painter, QStringLiteral("K"), SerifFont(kBlockTextSize, true, true), QPointF(232, 194));
 }
 
-void MatchedFilters(QPainter& painter)
+void MatchedFilters(QPainter& painter, const SchemeWords& words)
 {
     HLine(painter, 130, 167, 91);
     SummingNode(painter, 189, 91);
@@ -179,9 +211,9 @@ void MatchedFilters(QPainter& painter)
     HLine(painter, 242, 266, 143);
     Arrowhead(painter, 266, 143, Direction::Right);
     Block(painter, 267, 10, 327, 54);
-    BlockText(painter, 267, 10, 327, 54, {QStringLiteral("СФ1")}, true);
+    BlockText(painter, 267, 10, 327, 54, {words.Filter1}, true);
     Block(painter, 267, 120, 327, 165);
-    BlockText(painter, 267, 120, 327, 165, {QStringLiteral("СФ2")}, true);
+    BlockText(painter, 267, 120, 327, 165, {words.Filter2}, true);
 }
 
 void Difference(QPainter& painter)
@@ -202,15 +234,15 @@ void Difference(QPainter& painter)
     HLine(painter, 428, 452, 91);
 }
 
-void Outputs(QPainter& painter)
+void Outputs(QPainter& painter, const SchemeWords& words)
 {
     HLine(painter, 482, 498, 78);
     Block(painter, 499, 56, 593, 101);
-    BlockText(painter, 499, 56, 593, 101, {QStringLiteral("Пороговое"), QStringLiteral("устройство")});
+    BlockText(painter, 499, 56, 593, 101, words.Threshold);
     HLine(painter, 594, 612, 78);
     Arrowhead(painter, 612, 78, Direction::Right);
     Block(painter, 613, 56, 686, 101);
-    BlockText(painter, 613, 56, 686, 101, {QStringLiteral("Счётчик")}, true);
+    BlockText(painter, 613, 56, 686, 101, {words.Counter}, true);
     VLine(painter, 546, 102, 125);
     Arrowhead(painter, 546, 102, Direction::Up);
     DrawTextInk(painter, QStringLiteral("H"), SerifFont(kBlockTextSize, true, true), QPointF(554, 125));
@@ -224,7 +256,7 @@ void Outputs(QPainter& painter)
     VLine(painter, 479, 240, 252);
     Arrowhead(painter, 479, 252, Direction::Down);
     Block(painter, 425, 253, 532, 297);
-    BlockText(painter, 425, 253, 532, 297, {QStringLiteral("Регистратор")}, true);
+    BlockText(painter, 425, 253, 532, 297, {words.Register}, true);
 }
 
 // "(.)" with a raised, smaller "2".
@@ -265,35 +297,36 @@ void IntegratorFormula(QPainter& painter)
     DrawTextAt(painter, QStringLiteral("dt"), letters, QPointF(x, axis + 5));
 }
 
-void Labels(QPainter& painter)
+void Labels(QPainter& painter, const SchemeWords& words)
 {
-    SwitchName(painter, QStringLiteral("К1"), 123, 40);
+    SwitchName(painter, words.Switches[0], 123, 40);
     ContactNumber(painter, QStringLiteral("1"), 116, 66);
     ContactNumber(painter, QStringLiteral("2"), 93, 85);
     ContactNumber(painter, QStringLiteral("3"), 117, 108);
-    SwitchName(painter, QStringLiteral("К2"), 370, 121);
+    SwitchName(painter, words.Switches[1], 370, 121);
     ContactNumber(painter, QStringLiteral("1"), 349, 128);
     ContactNumber(painter, QStringLiteral("2"), 349, 174);
-    SwitchName(painter, QStringLiteral("К3"), 455, 49);
+    SwitchName(painter, words.Switches[2], 455, 49);
     ContactNumber(painter, QStringLiteral("1"), 483, 64);
     ContactNumber(painter, QStringLiteral("2"), 487, 97);
 }
 
 }  // namespace
 
-QImage DrawScheme(int k1, int k2, int k3)
+QImage DrawScheme(int k1, int k2, int k3, Language language)
 {
+    const SchemeWords words = WordsIn(language);
     QImage image(kSchemeWidth, kSchemeHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    Sources(painter);
-    NoiseAndGain(painter);
-    MatchedFilters(painter);
+    Sources(painter, words);
+    NoiseAndGain(painter, words);
+    MatchedFilters(painter, words);
     Difference(painter);
-    Outputs(painter);
+    Outputs(painter, words);
     SquarerText(painter);
     IntegratorFormula(painter);
-    Labels(painter);
+    Labels(painter, words);
     Switch(painter, kSwitchK1, k1);
     Switch(painter, kSwitchK2, k2);
     Switch(painter, kSwitchK3, k3);

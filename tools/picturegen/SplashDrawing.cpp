@@ -20,8 +20,9 @@ void TextBetween(QPainter& painter, const QString& text, const QFont& font, doub
 
 }  // namespace
 
-QImage DrawSplash()
+QImage DrawSplash(Language language)
 {
+    const bool english = language == Language::English;
     QImage image(kSplashWidth, kSplashHeight, QImage::Format_RGB32);
     image.fill(kSplashField);
     QPainter painter(&image);
@@ -38,14 +39,18 @@ QImage DrawSplash()
     painter.fillRect(QRect(QPoint(138, 8), QPoint(140, 135)), kSplashInk);
     DrawEmblemLetters(painter, QRectF(12, 13, 124, 118), kSplashInk);
 
-    TextBetween(painter, QStringLiteral("Учебный стенд"), SerifFont(23, true, false), 172, 330, 69);
+    TextBetween(painter, english ? QStringLiteral("Teaching bench") : QStringLiteral("Учебный стенд"),
+        SerifFont(23, true, false), 172, 330, 69);
     QFont title = SerifFont(29, true, true);
     title.setStretch(110);
-    TextBetween(painter, QStringLiteral("Исследование"), title, 105, 299, 154);
-    TextBetween(painter, QStringLiteral("различителя  сигналов"), title, 47, 369, 198);
+    TextBetween(painter, english ? QStringLiteral("Investigation of") : QStringLiteral("Исследование"), title, 105,
+        299, 154);
+    TextBetween(painter, english ? QStringLiteral("a signal distinguisher") : QStringLiteral("различителя  сигналов"),
+        title, 47, 369, 198);
     QFont imprint = SerifFont(23, true, false);
     imprint.setLetterSpacing(QFont::AbsoluteSpacing, 2);
-    TextBetween(painter, QStringLiteral("Энск — 2010"), imprint, 119, 275, 255);
+    TextBetween(painter, english ? QStringLiteral("Ensk — 2010") : QStringLiteral("Энск — 2010"), imprint, 119, 275,
+        255);
     return image;
 }
 

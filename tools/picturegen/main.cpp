@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 
 #include "GlyphDrawing.h"
 #include "JpegEncoder.h"
@@ -41,16 +42,26 @@ QByteArray Png(const QImage& picture, int quality = 100)
     return bytes;
 }
 
-void WriteAll(const QDir& folder)
+// The pictures with words, in one language: the Russian ones are the
+// program's own, the English ones go to en/.
+void WriteWordedPictures(const QDir& folder, Language language)
 {
     for (int k1 = 1; k1 <= 3; ++k1)
         for (int k2 = 1; k2 <= 2; ++k2)
             for (int k3 = 1; k3 <= 2; ++k3)
                 Write(folder, QStringLiteral("scheme%1%2%3.jpg").arg(k1).arg(k2).arg(k3),
-                      EncodeJpeg(DrawScheme(k1, k2, k3)));
+                      EncodeJpeg(DrawScheme(k1, k2, k3, language)));
+    Write(folder, QStringLiteral("splash.bmp"), Bitmap24(DrawSplash(language)));
+}
+
+void WriteAll(const QDir& folder)
+{
+    WriteWordedPictures(folder, Language::Russian);
+    if (!folder.exists(QStringLiteral("en")) && !folder.mkdir(QStringLiteral("en")))
+        throw std::runtime_error(("cannot make " + folder.filePath(QStringLiteral("en"))).toStdString());
+    WriteWordedPictures(QDir(folder.filePath(QStringLiteral("en"))), Language::English);
     for (int shape = 1; shape <= 4; ++shape)
         Write(folder, QStringLiteral("signal%1.jpg").arg(shape), EncodeJpeg(DrawSignalPlot(shape)));
-    Write(folder, QStringLiteral("splash.bmp"), Bitmap24(DrawSplash()));
     for (const Glyph& glyph : DrawGlyphs())
         Write(folder, QStringLiteral("glyph-%1.bmp").arg(glyph.name), Bitmap4(ToPalette16(glyph.picture)));
     const QImage icon = ToPalette16(DrawIconTwoColours(kIconSide));

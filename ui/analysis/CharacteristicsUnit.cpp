@@ -6,6 +6,7 @@
 #include "SweepRun.h"
 #include "SweepTable.h"
 #include "common/files/WholeFile.h"
+#include "common/language/Language.h"
 #include "common/PlainMessage.h"
 #include "common/sheets/SpreadsheetCsv.h"
 #include "common/sheets/TabText.h"
@@ -82,6 +83,11 @@ TEditFloat* NewField(const char* name, const QString& accessibleName, double min
     return field;
 }
 
+QString Words(const Wording& words)
+{
+    return RussianText(words.In(ProgramLanguage()));
+}
+
 QString Decimal(double value, int decimals)
 {
     return QString::fromStdString(WithDecimalComma(FixedText(value, decimals)));
@@ -92,10 +98,12 @@ QString ResultText(const sweep::PointResult& r)
 {
     const bool counts = CountsTrials(r.Point.Kind);
     const int decimals = counts ? 4 : 2;
-    QString text = RussianText(theory::Describe(r.Point.Kind).RussianName) + ": " + Decimal(r.Observed, decimals)
-        + (counts ? "" : " мВ*мВ") + " (95 %: " + Decimal(r.Range.Low, decimals) + QChar(0x2026)
-        + Decimal(r.Range.High, decimals) + "), теория ";
-    return text + (r.TheoryApplies ? Decimal(r.Theory, decimals) : QStringLiteral("не определена"));
+    const QString text = counts ? TCharacteristicsForm::tr("%1: %2 (95 %: %3…%4), теория %5")
+                                : TCharacteristicsForm::tr("%1: %2 мВ*мВ (95 %: %3…%4), теория %5");
+    return text
+        .arg(Words(theory::Describe(r.Point.Kind).ShownName), Decimal(r.Observed, decimals),
+            Decimal(r.Range.Low, decimals), Decimal(r.Range.High, decimals),
+            r.TheoryApplies ? Decimal(r.Theory, decimals) : TCharacteristicsForm::tr("не определена"));
 }
 
 } // namespace
@@ -107,7 +115,7 @@ TCharacteristicsForm::TCharacteristicsForm(const AnalysisHost& host, QWidget* ow
       progressTimer_(new QTimer(this))
 {
     setObjectName("CharacteristicsForm");
-    setWindowTitle(QStringLiteral("Характеристики"));
+    setWindowTitle(tr("Характеристики"));
     setAccessibleName(windowTitle());
     setFont(WindowFont());
     resize(DesignedSize);
@@ -127,32 +135,31 @@ void TCharacteristicsForm::BuildControls()
 {
     DrawingChoice = new QComboBox(this);
     DrawingChoice->setObjectName("DrawingChoice");
-    DrawingChoice->setAccessibleName(QStringLiteral("Что построить"));
-    DrawingChoice->addItems({QStringLiteral("Рабочая характеристика обнаружения"),
-        QStringLiteral("Рабочая характеристика различения"), QStringLiteral("Частота события от порога H"),
-        QStringLiteral("Мощность шума от K")});
+    DrawingChoice->setAccessibleName(tr("Что построить"));
+    DrawingChoice->addItems({tr("Рабочая характеристика обнаружения"), tr("Рабочая характеристика различения"),
+        tr("Частота события от порога H"), tr("Мощность шума от K")});
     EventChoice = new QComboBox(this);
     EventChoice->setObjectName("EventChoice");
-    EventChoice->setAccessibleName(QStringLiteral("Событие"));
+    EventChoice->setAccessibleName(tr("Событие"));
     for (Experiment e : theory::AllExperiments)
         if (CountsTrials(e))
-            EventChoice->addItem(RussianText(theory::Describe(e).RussianName), static_cast<int>(e));
+            EventChoice->addItem(Words(theory::Describe(e).ShownName), static_cast<int>(e));
 
     Signal1Shape = new QSpinBox(this);
     Signal2Shape = new QSpinBox(this);
     for (QSpinBox* shape : {Signal1Shape, Signal2Shape})
         shape->setRange(1, 4);
     Signal1Shape->setObjectName("Signal1Shape");
-    Signal1Shape->setAccessibleName(QStringLiteral("Форма сигнала 1"));
+    Signal1Shape->setAccessibleName(tr("Форма сигнала 1"));
     Signal2Shape->setObjectName("Signal2Shape");
-    Signal2Shape->setAccessibleName(QStringLiteral("Форма сигнала 2"));
-    GainField = NewField("GainField", QStringLiteral("Коэффициент усиления K"), 0.0, 1.0, this);
-    TakeFromBenchButton = NewButton("TakeFromBenchButton", QStringLiteral("Взять с установки"), this);
+    Signal2Shape->setAccessibleName(tr("Форма сигнала 2"));
+    GainField = NewField("GainField", tr("Коэффициент усиления K"), 0.0, 1.0, this);
+    TakeFromBenchButton = NewButton("TakeFromBenchButton", tr("Взять с установки"), this);
 
     RangeLabel = new QLabel(this);
-    FromField = NewField("FromField", QStringLiteral("От"), -RangeLimit, 0.0, this);
-    ToField = NewField("ToField", QStringLiteral("До"), -RangeLimit, 100.0, this);
-    StepField = NewField("StepField", QStringLiteral("Шаг"), 0.0, 1.0, this);
+    FromField = NewField("FromField", tr("От"), -RangeLimit, 0.0, this);
+    ToField = NewField("ToField", tr("До"), -RangeLimit, 100.0, this);
+    StepField = NewField("StepField", tr("Шаг"), 0.0, 1.0, this);
 
     TrialsLabel = new QLabel(this);
     TrialsChoice = new QComboBox(this);
@@ -163,38 +170,38 @@ void TCharacteristicsForm::BuildControls()
 
     SeedField = new QLineEdit(this);
     SeedField->setObjectName("SeedField");
-    SeedField->setAccessibleName(QStringLiteral("Начальное число"));
+    SeedField->setAccessibleName(tr("Начальное число"));
     SeedField->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), SeedField));
-    NewSeedButton = NewButton("NewSeedButton", QStringLiteral("Новое"), this);
-    NewSeedButton->setAccessibleName(QStringLiteral("Новое начальное число"));
+    NewSeedButton = NewButton("NewSeedButton", tr("Новое"), this);
+    NewSeedButton->setAccessibleName(tr("Новое начальное число"));
 
-    BuildButton = NewButton("BuildButton", QStringLiteral("Построить"), this);
-    StopButton = NewButton("StopButton", QStringLiteral("Остановить"), this);
+    BuildButton = NewButton("BuildButton", tr("Построить"), this);
+    StopButton = NewButton("StopButton", tr("Остановить"), this);
     Progress = new QProgressBar(this);
     Progress->setObjectName("Progress");
-    Progress->setAccessibleName(QStringLiteral("Ход построения"));
+    Progress->setAccessibleName(tr("Ход построения"));
     Progress->setRange(0, ProgressSteps);
     Progress->setValue(0);
     StatusLabel = new QLabel(this);
     StatusLabel->setObjectName("StatusLabel");
     StatusLabel->setWordWrap(true);
-    SavePlotButton = NewButton("SavePlotButton", QStringLiteral("Сохранить рисунок…"), this);
-    SaveTableButton = NewButton("SaveTableButton", QStringLiteral("Сохранить таблицу…"), this);
-    CopyPlotButton = NewButton("CopyPlotButton", QStringLiteral("Копировать рисунок"), this);
-    CopyTableButton = NewButton("CopyTableButton", QStringLiteral("Копировать таблицу"), this);
-    CloseButton = NewButton("CloseButton", QStringLiteral("Закрыть"), this);
+    SavePlotButton = NewButton("SavePlotButton", tr("Сохранить рисунок…"), this);
+    SaveTableButton = NewButton("SaveTableButton", tr("Сохранить таблицу…"), this);
+    CopyPlotButton = NewButton("CopyPlotButton", tr("Копировать рисунок"), this);
+    CopyTableButton = NewButton("CopyTableButton", tr("Копировать таблицу"), this);
+    CloseButton = NewButton("CloseButton", tr("Закрыть"), this);
 
     PlotView = new SweepPlotView(this);
     PlotView->setObjectName("PlotView");
-    PlotView->setAccessibleName(QStringLiteral("Рисунок"));
-    PointLabel = new QLabel(QStringLiteral("Наведите мышь на точку рисунка, чтобы увидеть её значения."), this);
+    PlotView->setAccessibleName(tr("Рисунок"));
+    PointLabel = new QLabel(tr("Наведите мышь на точку рисунка, чтобы увидеть её значения."), this);
     PointLabel->setObjectName("PointLabel");
     PointLabel->setWordWrap(true);
     // Two lines always, so that the picture keeps its size as the mouse moves.
     PointLabel->setFixedHeight(2 * PointLabel->fontMetrics().lineSpacing() + 4);
     Table = NewSweepTable(this);
     Table->setObjectName("ResultTable");
-    Table->setAccessibleName(QStringLiteral("Таблица результатов"));
+    Table->setAccessibleName(tr("Таблица результатов"));
 
     auto* form = new QFormLayout;
     const auto addRow = [form, this](const QString& text, QWidget* field) {
@@ -202,22 +209,22 @@ void TCharacteristicsForm::BuildControls()
         label->setBuddy(field);
         form->addRow(label, field);
     };
-    addRow(QStringLiteral("&Что построить:"), DrawingChoice);
-    addRow(QStringLiteral("&Событие:"), EventChoice);
-    addRow(QStringLiteral("Сигнал &1, форма:"), Signal1Shape);
-    addRow(QStringLiteral("Сигнал &2, форма:"), Signal2Shape);
+    addRow(tr("&Что построить:"), DrawingChoice);
+    addRow(tr("&Событие:"), EventChoice);
+    addRow(tr("Сигнал &1, форма:"), Signal1Shape);
+    addRow(tr("Сигнал &2, форма:"), Signal2Shape);
     addRow(QStringLiteral("&K:"), GainField);
     form->addRow(TakeFromBenchButton);
     form->addRow(RangeLabel);
-    addRow(QStringLiteral("&от:"), FromField);
-    addRow(QStringLiteral("&до:"), ToField);
-    addRow(QStringLiteral("&шаг:"), StepField);
+    addRow(tr("&от:"), FromField);
+    addRow(tr("&до:"), ToField);
+    addRow(tr("&шаг:"), StepField);
     form->addRow(TrialsLabel, TrialsChoice);
     TrialsLabel->setBuddy(TrialsChoice);
     auto* seedRow = new QHBoxLayout;
     seedRow->addWidget(SeedField, 1);
     seedRow->addWidget(NewSeedButton);
-    auto* seedLabel = new QLabel(QStringLiteral("&Начальное число:"), this);
+    auto* seedLabel = new QLabel(tr("&Начальное число:"), this);
     seedLabel->setBuddy(SeedField);
     form->addRow(seedLabel, seedRow);
 
@@ -298,11 +305,12 @@ void TCharacteristicsForm::DrawingChanged()
     const bool gains = CurrentDrawing() == Drawing::NoisePowerAgainstGain;
     EventChoice->setEnabled(CurrentDrawing() == Drawing::AgainstThreshold);
     GainField->setEnabled(!gains);
-    RangeLabel->setText(gains ? QStringLiteral("Коэффициент усиления K:") : QStringLiteral("Порог H, мВ:"));
-    TrialsLabel->setText(gains ? QStringLiteral("&Замеров в точке:") : QStringLiteral("&Опытов в точке:"));
+    RangeLabel->setText(gains ? tr("Коэффициент усиления K:") : tr("Порог H, мВ:"));
+    TrialsLabel->setText(gains ? tr("&Замеров в точке:") : tr("&Опытов в точке:"));
     TrialsChoice->setAccessibleName(TrialsLabel->text().remove('&').chopped(1));
+    const QLocale locale(ProgramLanguage() == Language::English ? QLocale::English : QLocale::Russian);
     for (int i = 0; i < TrialsChoice->count(); ++i)
-        TrialsChoice->setItemText(i, QLocale(QLocale::Russian).toString(TrialChoices[i] / (gains ? 1000 : 1)));
+        TrialsChoice->setItemText(i, locale.toString(TrialChoices[i] / (gains ? 1000 : 1)));
     if (gains == rangeOfGains_)
         return;
     rangeOfGains_ = gains;
@@ -354,7 +362,7 @@ std::optional<uint32_t> TCharacteristicsForm::SeedFromField()
     bool number = false;
     const qulonglong seed = SeedField->text().toULongLong(&number);
     if (!number || seed > UINT32_MAX) {
-        ShowPlainMessage(QStringLiteral("Начальное число должно быть целым числом от 0 до 4294967295."));
+        ShowPlainMessage(tr("Начальное число должно быть целым числом от 0 до 4294967295."));
         return std::nullopt;
     }
     return static_cast<uint32_t>(seed);
@@ -369,19 +377,19 @@ std::optional<sweep::SweepSettings> TCharacteristicsForm::SettingsFromFields()
     case sweep::RangeProblem::None:
         break;
     case sweep::RangeProblem::StepNotPositive:
-        ShowPlainMessage(QStringLiteral("Шаг должен быть больше нуля."));
+        ShowPlainMessage(tr("Шаг должен быть больше нуля."));
         return std::nullopt;
     case sweep::RangeProblem::Reversed:
-        ShowPlainMessage(QStringLiteral("Значение «до» должно быть не меньше значения «от»."));
+        ShowPlainMessage(tr("Значение «до» должно быть не меньше значения «от»."));
         return std::nullopt;
     case sweep::RangeProblem::TooManyValues:
-        ShowPlainMessage(QStringLiteral("Слишком много точек: в диапазоне должно быть не больше %1 значения.\n"
-                                        "Увеличьте шаг или сузьте диапазон.").arg(MaxRangeValues));
+        ShowPlainMessage(tr("Слишком много точек: в диапазоне должно быть не больше %1 значения.\n"
+                            "Увеличьте шаг или сузьте диапазон.").arg(MaxRangeValues));
         return std::nullopt;
     }
     if (range.Values.size() < 2) {
-        ShowPlainMessage(QStringLiteral("В диапазоне должно быть не меньше двух значений.\n"
-                                        "Уменьшите шаг или расширьте диапазон."));
+        ShowPlainMessage(tr("В диапазоне должно быть не меньше двух значений.\n"
+                            "Уменьшите шаг или расширьте диапазон."));
         return std::nullopt;
     }
     sweep::SweepSettings settings;
@@ -424,7 +432,7 @@ void TCharacteristicsForm::BuildClick()
     RememberCharacteristicsChoices({DrawingChoice->currentIndex(), EventChoice->currentData().toInt(), FromField->Val(),
         ToField->Val(), StepField->Val(), TrialsChoice->currentData().toInt()});
     Progress->setValue(0);
-    StatusLabel->setText(QStringLiteral("Построение…"));
+    StatusLabel->setText(tr("Построение…"));
     elapsed_.start();
     run_->Start(runSettings_, runSeed_, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
     progressTimer_->start();
@@ -436,7 +444,7 @@ void TCharacteristicsForm::StopClick()
     if (!run_->Running())
         return;
     run_->Stop();
-    StatusLabel->setText(QStringLiteral("Остановка…"));
+    StatusLabel->setText(tr("Остановка…"));
     keyboardOnStop_ = focusWidget() == StopButton;
     StopButton->setEnabled(false);
 }
@@ -458,12 +466,12 @@ void TCharacteristicsForm::ShowProgress()
     if (!StopButton->isEnabled())
         return; // stopping
     if (share == 0.0) {
-        StatusLabel->setText(QStringLiteral("Построение… оценка оставшегося времени ещё не готова."));
+        StatusLabel->setText(tr("Построение… оценка оставшегося времени ещё не готова."));
         return;
     }
     const double seconds = static_cast<double>(elapsed_.elapsed()) / 1000.0;
     const double left = seconds * (1.0 - share) / share;
-    StatusLabel->setText(QStringLiteral("Готово точек: %1 из %2, осталось около %3 с.")
+    StatusLabel->setText(tr("Готово точек: %1 из %2, осталось около %3 с.")
                              .arg(run_->PointsDone())
                              .arg(run_->Points())
                              .arg(Decimal(left, left < 10.0 ? 1 : 0)));
@@ -478,10 +486,10 @@ void TCharacteristicsForm::RunFinished(bool complete)
         shown_ = run_->Results();
         ShowResults();
         Progress->setValue(Progress->maximum());
-        StatusLabel->setText(QStringLiteral("Построено за %1 с.").arg(Decimal(static_cast<double>(elapsed_.elapsed()) / 1000.0, 2)));
+        StatusLabel->setText(tr("Построено за %1 с.").arg(Decimal(static_cast<double>(elapsed_.elapsed()) / 1000.0, 2)));
     } else {
         Progress->setValue(0);
-        StatusLabel->setText(QStringLiteral("Построение остановлено; рисунок и таблица остались прежними."));
+        StatusLabel->setText(tr("Построение остановлено; рисунок и таблица остались прежними."));
     }
     EnableCommands();
     emit RunEnded(complete);
@@ -489,8 +497,13 @@ void TCharacteristicsForm::RunFinished(bool complete)
 
 void TCharacteristicsForm::ShowResults()
 {
-    PlotView->SetPlot(std::make_unique<sweep::Plot>(shownSettings_, shownSeed_, shown_));
-    ShowSweepTable(*Table, sweep::SweepBook(shownSettings_, shownSeed_, shown_).Sheet, ShownCsv());
+    PlotView->SetPlot(std::make_unique<sweep::Plot>(shownSettings_, shownSeed_, shown_, ProgramLanguage()));
+    ShowSweepTable(*Table, ShownBook().Sheet, ShownCsv());
+}
+
+sheets::Book TCharacteristicsForm::ShownBook() const
+{
+    return sweep::SweepBook(shownSettings_, shownSeed_, shown_, ProgramLanguage());
 }
 
 std::string TCharacteristicsForm::ShownCsv() const
@@ -502,15 +515,15 @@ void TCharacteristicsForm::ShowMark(int mark)
 {
     const sweep::Plot* plot = PlotView->CurrentPlot();
     if (plot == nullptr || mark < 0) {
-        PointLabel->setText(QStringLiteral("Наведите мышь на точку рисунка, чтобы увидеть её значения."));
+        PointLabel->setText(tr("Наведите мышь на точку рисунка, чтобы увидеть её значения."));
         return;
     }
     const sweep::PlotMark& m = plot->Marks()[static_cast<size_t>(mark)];
     const sweep::PointResult& r = shown_[m.Result];
-    QString text = QStringLiteral("K = ") + QString::fromStdString(WithDecimalComma(ShortestText(r.Point.Gain)));
+    const QString gain = QString::fromStdString(WithDecimalComma(ShortestText(r.Point.Gain)));
+    QString text = QStringLiteral("K = ") + gain;
     if (CountsTrials(r.Point.Kind))
-        text += QStringLiteral(", H = ") + QString::fromStdString(WithDecimalComma(ShortestText(r.Point.Threshold)))
-            + QStringLiteral(" мВ");
+        text = tr("K = %1, H = %2 мВ").arg(gain, QString::fromStdString(WithDecimalComma(ShortestText(r.Point.Threshold))));
     text += QStringLiteral(" — ") + ResultText(r);
     if (m.Across)
         text += QStringLiteral("; ") + ResultText(shown_[*m.Across]);
@@ -546,7 +559,7 @@ void TCharacteristicsForm::SavePlotClick()
     OutputFiles file(OutputFiles::UnreadFifo::Fail);
     file.Add(*fileName, bytes);
     if (bytes.isEmpty() || !file.Write().empty())
-        ShowPlainMessage(QStringLiteral("Не удаётся сохранить рисунок в файл ") + QDir::toNativeSeparators(*fileName));
+        ShowPlainMessage(tr("Не удаётся сохранить рисунок в файл %1").arg(QDir::toNativeSeparators(*fileName)));
 }
 
 // The table as the sweep's CSV, as «CSV для Excel» or as a workbook, as the
@@ -556,7 +569,7 @@ void TCharacteristicsForm::SaveTableClick()
     if (shown_.empty())
         return;
     const std::optional<ChosenTableFile> file
-        = host_.ChooseTableFile ? host_.ChooseTableFile(this, QStringLiteral("Характеристика.csv")) : std::nullopt;
+        = host_.ChooseTableFile ? host_.ChooseTableFile(this, tr("Характеристика.csv")) : std::nullopt;
     if (!file)
         return;
     QByteArray bytes;
@@ -565,16 +578,16 @@ void TCharacteristicsForm::SaveTableClick()
         bytes = QByteArray::fromStdString(ShownCsv());
         break;
     case sheets::TableForm::SpreadsheetCsv:
-        bytes = QByteArray::fromStdString(sheets::SpreadsheetCsvText(sweep::SweepBook(shownSettings_, shownSeed_, shown_)));
+        bytes = QByteArray::fromStdString(sheets::SpreadsheetCsvText(ShownBook()));
         break;
     case sheets::TableForm::Workbook:
-        bytes = QByteArray::fromStdString(sheets::XlsxWorkbook(sweep::SweepBook(shownSettings_, shownSeed_, shown_)).Bytes);
+        bytes = QByteArray::fromStdString(sheets::XlsxWorkbook(ShownBook()).Bytes);
         break;
     }
     OutputFiles output(OutputFiles::UnreadFifo::Fail);
     output.Add(file->Name, bytes);
     if (bytes.isEmpty() || !output.Write().empty())
-        ShowPlainMessage(QStringLiteral("Не удаётся сохранить таблицу в файл ") + QDir::toNativeSeparators(file->Name));
+        ShowPlainMessage(tr("Не удаётся сохранить таблицу в файл %1").arg(QDir::toNativeSeparators(file->Name)));
 }
 
 // The selected rows, or all: tab-separated under the headings, decimal
@@ -587,7 +600,7 @@ void TCharacteristicsForm::CopyTableClick()
     for (const QModelIndex& index : Table->selectionModel()->selectedRows())
         rows.push_back(static_cast<size_t>(index.row()));
     std::sort(rows.begin(), rows.end());
-    const sheets::Book book = sweep::SweepBook(shownSettings_, shownSeed_, shown_);
+    const sheets::Book book = ShownBook();
     QApplication::clipboard()->setText(QString::fromStdString(sheets::TabSeparatedText(book.Sheet, rows)));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/sheets/SheetTable.h"
 #include "sweep/lib/Sweep.h"
 #include "sweep/lib/SweepSettings.h"
 #include "ui/analysis/interface/AnalysisInterface.h"
@@ -67,6 +68,8 @@ public:
     bool Running() const;
     // The CSV of the results shown, as «Сохранить таблицу…» writes it.
     std::string ShownCsv() const;
+    // The results shown as a spreadsheet's table, in the program's language.
+    sheets::Book ShownBook() const;
 
     QComboBox* DrawingChoice;
     QComboBox* EventChoice;

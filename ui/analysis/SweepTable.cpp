@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SweepTable.h"
 
+#include "common/language/Language.h"
 #include "common/sheets/SpreadsheetCsv.h"
 #include "sweepsheet/SweepSheet.h"
 
@@ -16,7 +17,7 @@ constexpr int ExperimentColumn = 0;
 
 QTableWidget* NewSweepTable(QWidget* parent)
 {
-    const std::vector<std::string>& headings = sweep::SweepHeadings();
+    const std::vector<std::string>& headings = sweep::SweepHeadings(ProgramLanguage());
     auto* table = new QTableWidget(0, static_cast<int>(headings.size()), parent);
     for (int c = 0; c < table->columnCount(); ++c)
         table->setHorizontalHeaderItem(c, new QTableWidgetItem(RussianText(headings[static_cast<size_t>(c)])));

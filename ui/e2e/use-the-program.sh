@@ -34,9 +34,9 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# The journal goes to a data folder of the test's own, never the user's.
+# The journal goes to a data folder of the test's own, never the user's, and
+# the remembered settings (the language of a start) to a folder in it.
 XDG_DATA_HOME=$(mktemp -d)
-# The program's settings too, apart from the user's: it starts as new.
 XDG_CONFIG_HOME=$XDG_DATA_HOME/config
 export XDG_DATA_HOME XDG_CONFIG_HOME
 

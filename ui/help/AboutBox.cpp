@@ -19,7 +19,7 @@ namespace {
 
 QString AboutText()
 {
-    return QStringLiteral(
+    return TAboutBox::tr(
                "<p><b>Detector Lab</b> — лабораторная работа № 4<br>«Исследование различителя сигналов»</p>"
                "<p>Учебная модель лабораторной установки: различение известных сигналов<br>"
                "в гауссовском шуме согласованными фильтрами.</p>"
@@ -40,7 +40,7 @@ TAboutBox::TAboutBox(QWidget* owner)
                          | Qt::WindowCloseButtonHint)
 {
     setObjectName("AboutBox");
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     setAccessibleName(windowTitle());
 
     auto* icon = new QLabel(this);
@@ -49,7 +49,7 @@ TAboutBox::TAboutBox(QWidget* owner)
     Text = new QLabel(AboutText(), this);
     Text->setObjectName("AboutText");
     Text->setTextFormat(Qt::RichText);
-    CloseButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    CloseButton = new QPushButton(tr("Закрыть"), this);
     CloseButton->setObjectName("CloseButton");
     CloseButton->setDefault(true);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,9 +2,11 @@
 #include "HelpMenu.h"
 
 #include "AboutBox.h"
+#include "LanguageMenu.h"
 #include "TheoryWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QActionEvent>
 #include <QApplication>
 #include <QKeyEvent>
@@ -68,13 +70,15 @@ private:
 QMenu* AddHelpMenu(QMainWindow* window)
 {
     QMenuBar* bar = window->menuBar();
-    QMenu* menu = bar->addMenu(QStringLiteral("Справка"));
+    QMenu* menu = bar->addMenu(QCoreApplication::translate("HelpMenu", "Справка"));
     menu->setObjectName("HelpMenu");
-    QAction* theory = menu->addAction(QStringLiteral("Теория"));
+    QAction* theory = menu->addAction(QCoreApplication::translate("HelpMenu", "Теория"));
     theory->setObjectName("TheoryItem");
     theory->setShortcut(QKeySequence(Qt::Key_F1));
-    QAction* about = menu->addAction(QStringLiteral("О программе"));
+    QAction* about = menu->addAction(QCoreApplication::translate("HelpMenu", "О программе"));
     about->setObjectName("AboutItem");
+    menu->addSeparator();
+    AddLanguageMenu(menu);
 
     QObject::connect(theory, &QAction::triggered, window, [window] { TTheoryWindow::Open(window); });
     QObject::connect(about, &QAction::triggered, window, [window] { ShowAboutBox(window); });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TheoryWindow.h"
 
+#include "common/language/Language.h"
 #include "common/WindowPlacement.h"
 
 #include <QApplication>
@@ -10,7 +11,6 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("Теория — различение сигналов");
 // About 80 characters of the text's serif face to a line, and as tall as a
 // screen of 1024 x 768 comfortably takes.
 constexpr QSize DesignedSize(740, 620);
@@ -29,20 +29,20 @@ QFont TextFont()
 TTheoryWindow::TTheoryWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     setObjectName("TheoryWindow");
-    setWindowTitle(Caption);
-    setAccessibleName(Caption);
+    setWindowTitle(tr("Теория — различение сигналов"));
+    setAccessibleName(windowTitle());
     resize(DesignedSize);
 
     Text = new QTextBrowser(this);
     Text->setObjectName("TheoryText");
-    Text->setAccessibleName(Caption);
-    Text->setAccessibleDescription(
-        QStringLiteral("Текст теории. Tab переходит по ссылкам оглавления, Enter открывает раздел, "
-                       "Escape закрывает окно."));
+    Text->setAccessibleName(windowTitle());
+    Text->setAccessibleDescription(tr("Текст теории. Tab переходит по ссылкам оглавления, Enter открывает раздел, "
+                                      "Escape закрывает окно."));
     Text->document()->setDefaultFont(TextFont());
     Text->setOpenLinks(true);
     Text->setOpenExternalLinks(false);
-    Text->setSource(QUrl(QStringLiteral("qrc:/help/theory.html")));
+    Text->setSource(QUrl(ProgramLanguage() == Language::English ? QStringLiteral("qrc:/help/theory_en.html")
+                                                                : QStringLiteral("qrc:/help/theory.html")));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

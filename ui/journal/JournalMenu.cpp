@@ -16,19 +16,19 @@
 JournalMenu::JournalMenu(QMainWindow* window, KeptJournal& journal, DetectorBench& bench)
     : QObject(window), window_(window), journal_(journal), bench_(bench)
 {
-    Menu = window->menuBar()->addMenu(QStringLiteral("Журнал"));
+    Menu = window->menuBar()->addMenu(tr("Журнал"));
     Menu->setObjectName("JournalMenu");
-    JournalItem = Menu->addAction(QStringLiteral("Журнал измерений"));
+    JournalItem = Menu->addAction(tr("Журнал измерений"));
     JournalItem->setObjectName("JournalItem");
     Menu->addSeparator();
-    NewSessionItem = Menu->addAction(QStringLiteral("Новый сеанс…"));
+    NewSessionItem = Menu->addAction(tr("Новый сеанс…"));
     NewSessionItem->setObjectName("NewSessionItem");
-    ContinueSessionItem = Menu->addAction(QStringLiteral("Продолжить сеанс…"));
+    ContinueSessionItem = Menu->addAction(tr("Продолжить сеанс…"));
     ContinueSessionItem->setObjectName("ContinueSessionItem");
     Menu->addSeparator();
-    ReportItem = Menu->addAction(QStringLiteral("Отчёт…"));
+    ReportItem = Menu->addAction(tr("Отчёт…"));
     ReportItem->setObjectName("ReportItem");
-    OpenJournalItem = Menu->addAction(QStringLiteral("Открыть журнал…"));
+    OpenJournalItem = Menu->addAction(tr("Открыть журнал…"));
     OpenJournalItem->setObjectName("OpenJournalItem");
     connect(JournalItem, &QAction::triggered, this, &JournalMenu::JournalItemClick);
     connect(NewSessionItem, &QAction::triggered, this, &JournalMenu::NewSessionItemClick);
@@ -77,6 +77,6 @@ void JournalMenu::OpenJournalItemClick()
     if (!OpenReport)
         return;
     if (const std::optional<QString> path
-        = ChooseJournalFile(window_, KeptJournal::Folder(), QStringLiteral("Открыть журнал")))
+        = ChooseJournalFile(window_, KeptJournal::Folder(), tr("Открыть журнал")))
         OpenReport(*path, {});
 }

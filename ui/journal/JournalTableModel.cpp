@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JournalTableModel.h"
 
+#include "common/language/Language.h"
 #include "journal/JournalSheet.h"
 #include "journal/KeptJournal.h"
 
@@ -28,7 +29,7 @@ void JournalTableModel::ShowSession()
     beginResetModel();
     shown_.clear();
     for (const journal::JournalRow& row : journal_.Content().Rows)
-        shown_.push_back(journal::ShownCells(row));
+        shown_.push_back(journal::ShownCells(row, ProgramLanguage()));
     endResetModel();
 }
 
@@ -59,12 +60,12 @@ QVariant JournalTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()
         || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    return QString::fromStdString(journal::ColumnHeadings()[static_cast<size_t>(section)]);
+    return QString::fromStdString(journal::ColumnHeadings(ProgramLanguage())[static_cast<size_t>(section)]);
 }
 
 void JournalTableModel::AddRow(int index)
 {
     beginInsertRows({}, index, index);
-    shown_.push_back(journal::ShownCells(journal_.Content().Rows.at(static_cast<size_t>(index))));
+    shown_.push_back(journal::ShownCells(journal_.Content().Rows.at(static_cast<size_t>(index)), ProgramLanguage()));
     endInsertRows();
 }

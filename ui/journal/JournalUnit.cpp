@@ -3,6 +3,7 @@
 
 #include "JournalTableModel.h"
 #include "common/files/WholeFile.h"
+#include "common/language/Language.h"
 #include "common/PlainMessage.h"
 #include "common/sheets/SpreadsheetCsv.h"
 #include "common/sheets/TabText.h"
@@ -52,14 +53,14 @@ TJournalForm::TJournalForm(const KeptJournal& journal, QWidget* owner)
       model_(new JournalTableModel(journal, this))
 {
     setObjectName("JournalForm");
-    setWindowTitle(QStringLiteral("Журнал измерений"));
+    setWindowTitle(tr("Журнал измерений"));
     setAccessibleName(windowTitle());
     setFont(WindowFont());
     resize(DesignedSize);
 
     Table = new QTableView(this);
     Table->setObjectName("JournalTable");
-    Table->setAccessibleName(QStringLiteral("Строки журнала измерений"));
+    Table->setAccessibleName(tr("Строки журнала измерений"));
     Table->setModel(model_);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -74,16 +75,16 @@ TJournalForm::TJournalForm(const KeptJournal& journal, QWidget* owner)
     SeedLabel = new QLabel(this);
     SeedLabel->setObjectName("SessionSeed");
     SeedLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    FileLabel = new QLabel(QStringLiteral("Файл журнала:"), this);
+    FileLabel = new QLabel(tr("Файл журнала:"), this);
     FilePath = new QLineEdit(this);
     FilePath->setObjectName("JournalFilePath");
     FilePath->setReadOnly(true);
-    FilePath->setAccessibleName(QStringLiteral("Файл журнала"));
+    FilePath->setAccessibleName(tr("Файл журнала"));
     FileLabel->setBuddy(FilePath);
 
-    SaveButton = NewButton("SaveButton", QStringLiteral("Сохранить как CSV…"), this);
-    CopyButton = NewButton("CopyButton", QStringLiteral("Копировать"), this);
-    CloseButton = NewButton("CloseButton", QStringLiteral("Закрыть"), this);
+    SaveButton = NewButton("SaveButton", tr("Сохранить как CSV…"), this);
+    CopyButton = NewButton("CopyButton", tr("Копировать"), this);
+    CloseButton = NewButton("CloseButton", tr("Закрыть"), this);
 
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(SeedLabel);
@@ -143,14 +144,14 @@ bool TJournalForm::eventFilter(QObject* watched, QEvent* event)
 
 void TJournalForm::ShowKeptState()
 {
-    SeedLabel->setText(QStringLiteral("Начальное число сеанса: %1").arg(journal_.Content().Seed));
+    SeedLabel->setText(tr("Начальное число сеанса: %1").arg(journal_.Content().Seed));
     const QString folder = QDir::toNativeSeparators(KeptJournal::Folder());
     if (journal_.Content().Rows.empty())
-        FilePath->setText(QStringLiteral("будет создан в папке %1 при первом измерении").arg(folder));
+        FilePath->setText(tr("будет создан в папке %1 при первом измерении").arg(folder));
     else if (journal_.IsKept())
         FilePath->setText(QDir::toNativeSeparators(journal_.KeptPath()));
     else
-        FilePath->setText(QStringLiteral("не сохраняется: запись в папку %1 не удалась").arg(folder));
+        FilePath->setText(tr("не сохраняется: запись в папку %1 не удалась").arg(folder));
     FilePath->setCursorPosition(0);
 }
 
@@ -175,16 +176,18 @@ void TJournalForm::SaveAsCsvClick()
         bytes = QByteArray::fromStdString(journal_.CsvText());
         break;
     case sheets::TableForm::SpreadsheetCsv:
-        bytes = QByteArray::fromStdString(sheets::SpreadsheetCsvText(journal::JournalBook(journal_.Content())));
+        bytes = QByteArray::fromStdString(
+            sheets::SpreadsheetCsvText(journal::JournalBook(journal_.Content(), ProgramLanguage())));
         break;
     case sheets::TableForm::Workbook:
-        bytes = QByteArray::fromStdString(sheets::XlsxWorkbook(journal::JournalBook(journal_.Content())).Bytes);
+        bytes = QByteArray::fromStdString(
+            sheets::XlsxWorkbook(journal::JournalBook(journal_.Content(), ProgramLanguage())).Bytes);
         break;
     }
     OutputFiles output(OutputFiles::UnreadFifo::Fail);
     output.Add(file->Name, bytes);
     if (bytes.isEmpty() || !output.Write().empty())
-        ShowPlainMessage(QStringLiteral("Не удаётся сохранить журнал в файл ") + QDir::toNativeSeparators(file->Name));
+        ShowPlainMessage(tr("Не удаётся сохранить журнал в файл %1").arg(QDir::toNativeSeparators(file->Name)));
 }
 
 std::vector<int> TJournalForm::RowsToCopy() const
@@ -203,6 +206,6 @@ void TJournalForm::CopyClick()
 {
     const std::vector<int> rows = RowsToCopy();
     const std::vector<size_t> places(rows.begin(), rows.end());
-    const sheets::Book book = journal::JournalBook(journal_.Content());
+    const sheets::Book book = journal::JournalBook(journal_.Content(), ProgramLanguage());
     QApplication::clipboard()->setText(QString::fromStdString(sheets::TabSeparatedText(book.Sheet, places)));
 }

@@ -32,30 +32,29 @@ TNewSessionDialog::TNewSessionDialog(QWidget* owner)
                          | Qt::WindowCloseButtonHint)
 {
     setObjectName("NewSessionDialog");
-    setWindowTitle(QStringLiteral("Новый сеанс"));
+    setWindowTitle(tr("Новый сеанс"));
     setAccessibleName(windowTitle());
     setFont(WindowFont());
 
-    auto* explanation = new QLabel(
-        QStringLiteral("Новый сеанс начинает новый журнал на стенде, заново построенном с начальным числом "
-                       "генератора шума. Сеанс с числом, которое назначил преподаватель, он может проверить "
-                       "командой detector-lab-sweep --verify."),
+    auto* explanation = new QLabel(tr("Новый сеанс начинает новый журнал на стенде, заново построенном с "
+                                      "начальным числом генератора шума. Сеанс с числом, которое назначил "
+                                      "преподаватель, он может проверить командой detector-lab-sweep --verify."),
         this);
     explanation->setWordWrap(true);
-    ClockSeedButton = new QRadioButton(QStringLiteral("Начальное число по часам"), this);
+    ClockSeedButton = new QRadioButton(tr("Начальное число по часам"), this);
     ClockSeedButton->setObjectName("ClockSeedButton");
-    TypedSeedButton = new QRadioButton(QStringLiteral("Начальное число преподавателя:"), this);
+    TypedSeedButton = new QRadioButton(tr("Начальное число преподавателя:"), this);
     TypedSeedButton->setObjectName("TypedSeedButton");
     SeedField = new QLineEdit(this);
     SeedField->setObjectName("SeedField");
-    SeedField->setAccessibleName(QStringLiteral("Начальное число преподавателя"));
+    SeedField->setAccessibleName(tr("Начальное число преподавателя"));
     SeedField->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), SeedField));
     ClockSeedButton->setChecked(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    StartButton = buttons->addButton(QStringLiteral("Начать"), QDialogButtonBox::AcceptRole);
+    StartButton = buttons->addButton(tr("Начать"), QDialogButtonBox::AcceptRole);
     StartButton->setObjectName("StartButton");
-    CancelButton = buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+    CancelButton = buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     CancelButton->setObjectName("CancelButton");
 
     auto* choice = new QGridLayout;

@@ -3,6 +3,7 @@
 
 #include "common/settings/ProgramSettings.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -13,6 +14,11 @@
 #include <utility>
 
 namespace {
+
+// The dialog's texts, translated in the context "ReportTitleDialog".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ReportTitleDialog)
+};
 
 ReportTitleQuestion& Question()
 {
@@ -36,14 +42,14 @@ std::optional<report::ReportTitle> RunDialog(QWidget* owner, const report::Repor
 {
     QDialog dialog(owner);
     dialog.setObjectName(QStringLiteral("ReportTitleDialog"));
-    dialog.setWindowTitle(QStringLiteral("Титульный лист отчёта"));
+    dialog.setWindowTitle(Texts::tr("Титульный лист отчёта"));
     auto* form = new QFormLayout(&dialog);
     QLineEdit* student = Field(dialog, "StudentField", shown.Student);
     QLineEdit* group = Field(dialog, "GroupField", shown.Group);
     QLineEdit* date = Field(dialog, "DateField", shown.Date);
-    form->addRow(QStringLiteral("&Студент:"), student);
-    form->addRow(QStringLiteral("&Группа:"), group);
-    form->addRow(QStringLiteral("&Дата:"), date);
+    form->addRow(Texts::tr("&Студент:"), student);
+    form->addRow(Texts::tr("&Группа:"), group);
+    form->addRow(Texts::tr("&Дата:"), date);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

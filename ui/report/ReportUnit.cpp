@@ -43,7 +43,7 @@ bool AskPrinter(QPrinter& printer, QWidget* owner)
     if (Printing())
         return Printing()(printer, owner);
     QPrintDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("Печать отчёта"));
+    dialog.setWindowTitle(TReportForm::tr("Печать отчёта"));
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -77,7 +77,7 @@ TReportForm::TReportForm(const AnalysisHost& host, const ReportOrder& order, QWi
     : QWidget(owner, Qt::Window), host_(host)
 {
     setObjectName("ReportForm");
-    setWindowTitle(QStringLiteral("Отчёт по лабораторной работе № 4"));
+    setWindowTitle(tr("Отчёт по лабораторной работе № 4"));
     setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(WindowFont());
@@ -87,7 +87,7 @@ TReportForm::TReportForm(const AnalysisHost& host, const ReportOrder& order, QWi
     BuildControls();
     EnableCommands();
     source_.JournalFile = order.JournalFile;
-    Status->setText(QStringLiteral("Журнал проверяется: его строки повторяются на стенде с тем же начальным числом…"));
+    Status->setText(tr("Журнал проверяется: его строки повторяются на стенде с тем же начальным числом…"));
 
     worker_ = std::thread([this, order] {
         Prepared prepared;
@@ -130,18 +130,18 @@ TReportForm::~TReportForm()
 
 void TReportForm::BuildControls()
 {
-    TitleButton = Button(this, "TitleButton", QStringLiteral("&Титульный лист…"));
-    SavePdfButton = Button(this, "SavePdfButton", QStringLiteral("Сохранить &PDF…"));
-    SaveOdtButton = Button(this, "SaveOdtButton", QStringLiteral("Сохранить &ODT…"));
-    SaveXlsxButton = Button(this, "SaveXlsxButton", QStringLiteral("Сохранить &XLSX…"));
-    PrintButton = Button(this, "PrintButton", QStringLiteral("&Печать…"));
-    CloseButton = Button(this, "CloseButton", QStringLiteral("&Закрыть"));
+    TitleButton = Button(this, "TitleButton", tr("&Титульный лист…"));
+    SavePdfButton = Button(this, "SavePdfButton", tr("Сохранить &PDF…"));
+    SaveOdtButton = Button(this, "SaveOdtButton", tr("Сохранить &ODT…"));
+    SaveXlsxButton = Button(this, "SaveXlsxButton", tr("Сохранить &XLSX…"));
+    PrintButton = Button(this, "PrintButton", tr("&Печать…"));
+    CloseButton = Button(this, "CloseButton", tr("&Закрыть"));
     Status = new QLabel(this);
     Status->setObjectName("Status");
     Status->setWordWrap(true);
     Preview = new QTextBrowser(this);
     Preview->setObjectName("Preview");
-    Preview->setAccessibleName(QStringLiteral("Отчёт"));
+    Preview->setAccessibleName(tr("Отчёт"));
 
     auto* commands = new QHBoxLayout;
     for (QPushButton* button : {TitleButton, SavePdfButton, SaveOdtButton, SaveXlsxButton, PrintButton})
@@ -186,7 +186,7 @@ void TReportForm::JournalPrepared(const Prepared& prepared)
 {
     worker_.join();
     if (!prepared.Error.isEmpty()) {
-        Status->setText(QStringLiteral("Отчёт не составлен: %1 — не журнал измерений, который можно прочесть.\n%2")
+        Status->setText(tr("Отчёт не составлен: %1 — не журнал измерений, который можно прочесть.\n%2")
                             .arg(QDir::toNativeSeparators(source_.JournalFile), prepared.Error));
         emit ReportFinished(false);
         return;
@@ -214,7 +214,7 @@ void TReportForm::ShowReport()
         delete earlier;
     const report::JournalAnalysis& analysis = source_.Analysis;
     Status->setText(
-        QStringLiteral("Строк журнала: %1; точек: %2; значений K мощности шума: %3; не воспроизводятся: %4.")
+        tr("Строк журнала: %1; точек: %2; значений K мощности шума: %3; не воспроизводятся: %4.")
             .arg(analysis.Rows)
             .arg(analysis.Counts.size())
             .arg(analysis.NoisePower.size())
@@ -271,13 +271,13 @@ void TReportForm::Save(const QString& extension)
             bytes = QByteArray::fromStdString(report::ReportXlsx(source_, error));
     }
     if (bytes.isEmpty()) {
-        host_.ShowMessage(QStringLiteral("Отчёт не составлен: %1").arg(QString::fromStdString(error)));
+        host_.ShowMessage(tr("Отчёт не составлен: %1").arg(QString::fromStdString(error)));
         return;
     }
     OutputFiles file(OutputFiles::UnreadFifo::Fail);
     file.Add(*name, bytes);
     if (const std::string failure = file.Write(); !failure.empty())
-        host_.ShowMessage(QStringLiteral("Не удалось сохранить отчёт:\n%1").arg(QString::fromStdString(failure)));
+        host_.ShowMessage(tr("Не удалось сохранить отчёт:\n%1").arg(QString::fromStdString(failure)));
 }
 
 void TReportForm::PrintButtonClick()

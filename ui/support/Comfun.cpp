@@ -8,6 +8,7 @@
 #include "ui/controls/PictureImage.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <string>
@@ -62,8 +63,8 @@ void SaveImageAsBitmap(TImage* image)
     const qsizetype extensionStart = ExtensionStart(fileName);
     const QString extension = extensionStart < 0 ? QString() : QLocale().toLower(fileName.mid(extensionStart));
     if (extension != QLatin1String(".bmp")) {
-        ShowPlainMessage(fileName + QStringLiteral(":\nФормат файлов ") + extension
-                         + QStringLiteral(" не поддерживается.Произведена коррекция."));
+        ShowPlainMessage(QCoreApplication::translate("Comfun", "%1:\nФормат файлов %2 не поддерживается.Произведена коррекция.")
+                             .arg(fileName, extension));
         fileName = (extensionStart < 0 ? fileName : fileName.left(extensionStart)) + QStringLiteral(".bmp");
         // The dialog asked about the name typed, not about this one.
         if (QFileInfo(fileName).isDir()) {

@@ -4,6 +4,7 @@
 #include "RememberedFolder.h"
 #include "common/WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -19,11 +20,12 @@ JournalFileChooser& Chooser()
 
 std::optional<QString> RunOpenDialog(QWidget* owner, const QString& folder, const QString& caption)
 {
-    QFileDialog dialog(owner, caption);
+    QFileDialog dialog(owner,
+        caption.isEmpty() ? QCoreApplication::translate("OpenJournalDialog", "Продолжить сеанс") : caption);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Журналы измерений (*.csv)"));
+    dialog.setNameFilter(QCoreApplication::translate("OpenJournalDialog", "Журналы измерений (*.csv)"));
     const QString remembered = RememberedFolder("journals");
     const QString start = remembered.isEmpty() ? folder : remembered;
     if (QFileInfo(start).isDir())

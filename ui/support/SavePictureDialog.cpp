@@ -4,9 +4,11 @@
 #include "RememberedFolder.h"
 #include "common/PlainMessage.h"
 #include "common/WindowPlacement.h"
+#include "common/language/Language.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -19,6 +21,11 @@
 #include <utility>
 
 namespace {
+
+// The texts of this file, translated in the context "SavePictureDialog".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SavePictureDialog)
+};
 
 // Files larger than this are not decoded for the preview.
 constexpr qint64 largestPreviewedFile = 32 * 1024 * 1024;
@@ -58,7 +65,7 @@ ReplaceFileQuestion& Question()
 // in a dialog of its kind (`FolderKind`), in this run or an earlier one.
 struct SaveDialogKind {
     const char* Suffix;
-    const char* Filter; // filters apart by ";;", each with the suffix it gives last
+    QString Filter; // filters apart by ";;", each with the suffix it gives last
     QString InitialName;
     bool Preview;
     const char* FolderKind;
@@ -66,28 +73,30 @@ struct SaveDialogKind {
 
 SaveDialogKind BitmapDialog()
 {
-    return {"bmp", "Bitmaps (*.bmp)", "Рисунок.bmp", true, "pictures"};
+    return {"bmp", QStringLiteral("Bitmaps (*.bmp)"), Texts::tr("Рисунок.bmp"), true, "pictures"};
 }
 
 // The table dialog's filters, in the order of sheets::TableForm.
 SaveDialogKind TableDialog(const QString& initialName)
 {
-    return {"csv", "Таблицы CSV (*.csv);;CSV для Excel (*.csv);;Книги Excel (*.xlsx)", initialName, false, "tables"};
+    return {"csv", Texts::tr("Таблицы CSV (*.csv);;CSV для Excel (*.csv);;Книги Excel (*.xlsx)"),
+        initialName.isEmpty() ? Texts::tr("Журнал.csv") : initialName, false, "tables"};
 }
 
 SaveDialogKind PlotDialog()
 {
-    return {"png", "Рисунки PNG (*.png);;Рисунки SVG (*.svg)", QStringLiteral("Характеристика.png"), true, "pictures"};
+    return {"png", Texts::tr("Рисунки PNG (*.png);;Рисунки SVG (*.svg)"), Texts::tr("Характеристика.png"), true,
+        "pictures"};
 }
 
 // One dialog for the report's three forms, so that they open in one folder.
 SaveDialogKind ReportDialog(const QString& extension)
 {
-    const char* filter = extension == QStringLiteral("pdf") ? "Документы PDF (*.pdf)"
-        : extension == QStringLiteral("odt")                 ? "Документы ODF (*.odt)"
-                                                              : "Книги Excel (*.xlsx)";
+    const QString filter = extension == QStringLiteral("pdf") ? Texts::tr("Документы PDF (*.pdf)")
+        : extension == QStringLiteral("odt")                   ? Texts::tr("Документы ODF (*.odt)")
+                                                                : Texts::tr("Книги Excel (*.xlsx)");
     return {extension == QStringLiteral("pdf") ? "pdf" : extension == QStringLiteral("odt") ? "odt" : "xlsx", filter,
-        QStringLiteral("Отчёт.") + extension, false, "reports"};
+        Texts::tr("Отчёт.") + extension, false, "reports"};
 }
 
 // A name filter's suffix: "svg" of "Рисунки SVG (*.svg)".
@@ -137,7 +146,7 @@ std::optional<QString> RunSaveDialog(QWidget* owner, const SaveDialogKind& kind,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromUtf8(kind.Suffix));
-    dialog.setNameFilter(QString::fromUtf8(kind.Filter));
+    dialog.setNameFilter(kind.Filter);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         dialog.setDefaultSuffix(SuffixOf(filter));
         const QFileInfo typed(dialog.selectedFiles().value(0));
@@ -183,9 +192,12 @@ qsizetype ExtensionStart(const QString& fileName)
 bool AskReplace(const QString& fileName)
 {
     ScreenCentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
-                    fileName + QStringLiteral(" уже существует.\nЗаменить его?"), QMessageBox::Yes | QMessageBox::No);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+                    Texts::tr("%1 уже существует.\nЗаменить его?").arg(fileName), QMessageBox::Yes | QMessageBox::No);
+    // In English the buttons are Qt's own.
+    if (ProgramLanguage() == Language::Russian) {
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    }
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -225,8 +237,7 @@ std::optional<QString> ProperFileName(const QString& chosen, const QStringList& 
     const QString extension = start < 0 ? QString() : QLocale().toLower(chosen.mid(start));
     if (extensions.contains(extension))
         return chosen;
-    ShowPlainMessage(chosen + QStringLiteral(":\nФормат файлов ") + extension
-                     + QStringLiteral(" не поддерживается. Произведена коррекция."));
+    ShowPlainMessage(Texts::tr("%1:\nФормат файлов %2 не поддерживается. Произведена коррекция.").arg(chosen, extension));
     const QString corrected = (start < 0 ? chosen : chosen.left(start)) + proper;
     // The dialog asked about the name typed, not about this one.
     if (QFileInfo(corrected).isDir()) {
@@ -240,7 +251,7 @@ std::optional<QString> ProperFileName(const QString& chosen, const QStringList& 
 
 QString FolderNameMessage(const QString& fileName)
 {
-    return fileName + QStringLiteral(":\nэто папка, а не файл. Файл не сохранён.");
+    return Texts::tr("%1:\nэто папка, а не файл. Файл не сохранён.").arg(fileName);
 }
 
 bool ConfirmReplaceFile(const QString& fileName)

@@ -30,11 +30,12 @@ struct TableFile {
 // Asks for the name and form of a table file to write, in the same dialog
 // without the preview: the filters "Таблицы CSV (*.csv)", "CSV для Excel
 // (*.csv)" and "Книги Excel (*.xlsx)", the default suffix following the
-// filter chosen, the initial name given ("Журнал.csv" unless told), in the
-// folder of the table name last chosen, in this run or an earlier one. A name with another
+// filter chosen, the initial name given ("Журнал.csv" when empty), in the
+// folder of the table name last chosen, in this run or an earlier one. A
+// name with another
 // extension than its form's is corrected after a message (ProperFileName).
 // Returns the full name and the form, or nothing when cancelled.
-std::optional<TableFile> ChooseTableFile(QWidget* owner, const QString& initialName = QStringLiteral("Журнал.csv"));
+std::optional<TableFile> ChooseTableFile(QWidget* owner, const QString& initialName = QString());
 
 // Asks for the name of a picture file to write, PNG or SVG, in the same
 // dialog with the preview: the filters "Рисунки PNG (*.png)" and "Рисунки SVG

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HelloUnit.h"
 
+#include "common/language/Language.h"
 #include "common/WindowPlacement.h"
 #include "resources/EmbeddedPictures.h"
 #include "ui/controls/PictureImage.h"
@@ -25,10 +26,10 @@ THelloForm::THelloForm(QWidget* parent)
     setFixedSize(clientSize);
     CentreWindowOnScreen(this);
 
-    Image1 = new TImage(SplashPicturePath(), QRect(QPoint(0, 0), clientSize), this);
+    Image1 = new TImage(SplashPicturePath(ProgramLanguage()), QRect(QPoint(0, 0), clientSize), this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setCursor(Qt::BusyCursor);
-    Image1->Hint = QStringLiteral("Нажмите любую клавишу");
+    Image1->Hint = tr("Нажмите любую клавишу");
     connect(Image1, &TImage::Click, this, &THelloForm::FormClick);
 
     Timer1 = new QTimer(this);

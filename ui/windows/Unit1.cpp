@@ -4,6 +4,7 @@
 #include "HelloUnit.h"
 #include "Unit2.h"
 #include "Unit3.h"
+#include "common/language/Language.h"
 #include "common/PlainMessage.h"
 #include "common/WindowFonts.h"
 #include "common/WindowPlacement.h"
@@ -20,6 +21,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -36,8 +38,11 @@ constexpr QSize ClientSize(784, 542);
 constexpr QPoint SchemePlace(40, 8);
 constexpr QSize SchemeSize(687, 300);
 
-const QString RefusalMessage =
-    QStringLiteral("Схема лабораторной установки не соответствует ни одному из пунктов лабораторной работы.");
+// A text marked with QT_TRANSLATE_NOOP in the window's context.
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("TForm1", text);
+}
 
 QPushButton* NewButton(const char* name, const QString& caption, const QRect& geometry, QWidget* parent)
 {
@@ -48,8 +53,8 @@ QPushButton* NewButton(const char* name, const QString& caption, const QRect& ge
 }
 
 // What a screen reader says of each result display: its name, then its value.
-const QString ResultDisplayNames[] = {QStringLiteral("Регистратор, мВ*мВ"), QStringLiteral("Количество опытов"),
-    QStringLiteral("Счётчик")};
+constexpr std::array<const char*, 3> ResultDisplayNames = {QT_TRANSLATE_NOOP("TForm1", "Регистратор, мВ*мВ"),
+    QT_TRANSLATE_NOOP("TForm1", "Количество опытов"), QT_TRANSLATE_NOOP("TForm1", "Счётчик")};
 
 // A result display: centred bold italic serif text on white in a sunken
 // frame. The text is black whatever the desktop's palette: under a dark one
@@ -83,7 +88,8 @@ TEditFloat* NewEditFloat(const char* name, const QRect& geometry, QWidget* paren
 // who cannot see it: the positions, and the path that the switches close.
 QString SchemeAccessibleName(const SwitchConfiguration& switches)
 {
-    return QStringLiteral("Схема лабораторной установки: К1 в положении %1, К2 в положении %2, К3 в положении %3")
+    return QCoreApplication::translate("TForm1",
+        "Схема лабораторной установки: К1 в положении %1, К2 в положении %2, К3 в положении %3")
         .arg(switches.K1Index + 1)
         .arg(switches.K2Index + 1)
         .arg(switches.K3Index + 1);
@@ -91,14 +97,16 @@ QString SchemeAccessibleName(const SwitchConfiguration& switches)
 
 QString SchemeAccessibleDescription(const SwitchConfiguration& switches)
 {
-    constexpr std::array<const char*, 3> filterInputs = {"сигнал 1 с шумом", "сигнал 2 с шумом", "только шум"};
-    constexpr std::array<const char*, 2> decisionInputs = {"разность выходов СФ1 и СФ2", "выход СФ1"};
-    constexpr std::array<const char*, 2> outputs = {"пороговое устройство и счётчик",
-                                                    "квадратор, интегратор и регистратор"};
-    return QStringLiteral("На согласованные фильтры СФ1 и СФ2 поступает %1; %2 поступает на %3.")
-        .arg(QString::fromUtf8(filterInputs.at(static_cast<std::size_t>(switches.K1Index))),
-             QString::fromUtf8(decisionInputs.at(static_cast<std::size_t>(switches.K2Index))),
-             QString::fromUtf8(outputs.at(static_cast<std::size_t>(switches.K3Index))));
+    constexpr std::array<const char*, 3> filterInputs = {QT_TRANSLATE_NOOP("TForm1", "сигнал 1 с шумом"),
+        QT_TRANSLATE_NOOP("TForm1", "сигнал 2 с шумом"), QT_TRANSLATE_NOOP("TForm1", "только шум")};
+    constexpr std::array<const char*, 2> decisionInputs = {QT_TRANSLATE_NOOP("TForm1", "разность выходов СФ1 и СФ2"),
+        QT_TRANSLATE_NOOP("TForm1", "выход СФ1")};
+    constexpr std::array<const char*, 2> outputs = {QT_TRANSLATE_NOOP("TForm1", "пороговое устройство и счётчик"),
+        QT_TRANSLATE_NOOP("TForm1", "квадратор, интегратор и регистратор")};
+    return TForm1::tr("На согласованные фильтры СФ1 и СФ2 поступает %1; %2 поступает на %3.")
+        .arg(Translated(filterInputs.at(static_cast<std::size_t>(switches.K1Index))),
+             Translated(decisionInputs.at(static_cast<std::size_t>(switches.K2Index))),
+             Translated(outputs.at(static_cast<std::size_t>(switches.K3Index))));
 }
 
 QAction* NewMenuItem(QMenu* menu, const char* name, const QIcon& glyph, const QString& caption)
@@ -123,8 +131,7 @@ TForm1::TForm1(QWidget* owner, DetectorBench& bench)
       bench_(bench)
 {
     setObjectName("Form1");
-    setWindowTitle(
-        QStringLiteral("Лабораторная работа № 4. Исследование различителя сигналов. Учебный стенд 2010"));
+    setWindowTitle(tr("Лабораторная работа № 4. Исследование различителя сигналов. Учебный стенд 2010"));
     // The splash first: it is on the screen sooner, and the display draws it
     // (its animated cursor too) while the controls are being built.
     auto* splash = new THelloForm();
@@ -148,13 +155,13 @@ void TForm1::BuildControls()
     client->setMinimumSize(ClientSize);
     setCentralWidget(client);
 
-    GroupBox1 = NewGroupBox("GroupBox1", QStringLiteral("  Лабораторная установка  "), {8, 312, 761, 217}, client);
-    GroupBox2 = NewGroupBox("GroupBox2", QStringLiteral("  Конфигурация  "), {8, 16, 245, 113}, GroupBox1);
-    Button1 = NewButton("Button1", QStringLiteral("Положение ключей"), {40, 16, 161, 25}, GroupBox2);
-    Button2 = NewButton("Button2", QStringLiteral("Сигналы"), {40, 48, 161, 25}, GroupBox2);
-    Button3 = NewButton("Button3", QStringLiteral("Выполнить измерение"), {40, 80, 161, 25}, GroupBox2);
+    GroupBox1 = NewGroupBox("GroupBox1", tr("  Лабораторная установка  "), {8, 312, 761, 217}, client);
+    GroupBox2 = NewGroupBox("GroupBox2", tr("  Конфигурация  "), {8, 16, 245, 113}, GroupBox1);
+    Button1 = NewButton("Button1", tr("Положение ключей"), {40, 16, 161, 25}, GroupBox2);
+    Button2 = NewButton("Button2", tr("Сигналы"), {40, 48, 161, 25}, GroupBox2);
+    Button3 = NewButton("Button3", tr("Выполнить измерение"), {40, 80, 161, 25}, GroupBox2);
 
-    GroupBox3 = NewGroupBox("GroupBox3", QStringLiteral("  Коэффициент усиления K  "), {256, 16, 245, 113}, GroupBox1);
+    GroupBox3 = NewGroupBox("GroupBox3", tr("  Коэффициент усиления K  "), {256, 16, 245, 113}, GroupBox1);
     EditFloat1 = NewEditFloat("EditFloat1", {16, 48, 209, 21}, GroupBox3);
     EditFloat1->SetMaxLength(8);
     EditFloat1->setText(QStringLiteral("1"));
@@ -162,18 +169,18 @@ void TForm1::BuildControls()
     EditFloat1->SetMax(1000);
     EditFloat1->SetVal(1);
 
-    GroupBox4 = NewGroupBox("GroupBox4", QStringLiteral("  Порог принятия решения H, мВ"), {504, 16, 250, 113}, GroupBox1);
+    GroupBox4 = NewGroupBox("GroupBox4", tr("  Порог принятия решения H, мВ"), {504, 16, 250, 113}, GroupBox1);
     EditFloat2 = NewEditFloat("EditFloat2", {16, 48, 217, 21}, GroupBox4);
     EditFloat2->SetMaxLength(8);
     EditFloat2->setText(QStringLiteral("0"));
     EditFloat2->SetCorrMsg(true);
     EditFloat2->SetMax(1000);
 
-    GroupBox5 = NewGroupBox("GroupBox5", QStringLiteral("  Регистратор  мВ*мВ"), {8, 136, 245, 65}, GroupBox1);
+    GroupBox5 = NewGroupBox("GroupBox5", tr("  Регистратор  мВ*мВ"), {8, 136, 245, 65}, GroupBox1);
     StaticText1 = NewResultDisplay("StaticText1", {16, 24, 209, 25}, GroupBox5);
-    GroupBox6 = NewGroupBox("GroupBox6", QStringLiteral("  Количество опытов  "), {256, 136, 245, 65}, GroupBox1);
+    GroupBox6 = NewGroupBox("GroupBox6", tr("  Количество опытов  "), {256, 136, 245, 65}, GroupBox1);
     StaticText2 = NewResultDisplay("StaticText2", {16, 24, 209, 25}, GroupBox6);
-    GroupBox7 = NewGroupBox("GroupBox7", QStringLiteral("  Счётчик  "), {504, 136, 250, 65}, GroupBox1);
+    GroupBox7 = NewGroupBox("GroupBox7", tr("  Счётчик  "), {504, 136, 250, 65}, GroupBox1);
     StaticText3 = NewResultDisplay("StaticText3", {16, 24, 217, 25}, GroupBox7);
 
     // The white panel that carries the schematic.
@@ -182,7 +189,7 @@ void TForm1::BuildControls()
     for (std::size_t slot = 0; slot < SchemeTable.size(); ++slot) {
         const SwitchConfiguration& switches = SchemeTable[slot].Switches;
         auto* image = new TImage(
-            SchemePicturePath(switches.K1Index + 1, switches.K2Index + 1, switches.K3Index + 1),
+            SchemePicturePath(switches.K1Index + 1, switches.K2Index + 1, switches.K3Index + 1, ProgramLanguage()),
             QRect(SchemePlace, SchemeSize), Panel1);
         image->setObjectName(SchemeTable[slot].ImageName);
         image->setAccessibleName(SchemeAccessibleName(switches));
@@ -208,14 +215,14 @@ void TForm1::NameForAccessibility()
 {
     for (QPushButton* button : {Button1, Button2, Button3})
         button->setAccessibleName(button->text());
-    EditFloat1->setAccessibleName(QStringLiteral("Коэффициент усиления K"));
-    EditFloat2->setAccessibleName(QStringLiteral("Порог принятия решения H, мВ"));
+    EditFloat1->setAccessibleName(tr("Коэффициент усиления K"));
+    EditFloat2->setAccessibleName(tr("Порог принятия решения H, мВ"));
     NameResultDisplays();
     // The frames' captions without the blanks that space them on the screen.
     for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5, GroupBox6, GroupBox7})
         box->setAccessibleName(box->title().simplified());
-    GroupBox5->setAccessibleName(ResultDisplayNames[0]);
-    Panel1->setAccessibleName(QStringLiteral("Схема лабораторной установки"));
+    GroupBox5->setAccessibleName(Translated(ResultDisplayNames[0]));
+    Panel1->setAccessibleName(tr("Схема лабораторной установки"));
 }
 
 void TForm1::BuildMenus()
@@ -228,26 +235,26 @@ void TForm1::BuildMenus()
 
     MainMenu1 = menuBar();
     MainMenu1->setObjectName("MainMenu1");
-    N1 = MainMenu1->addMenu(QStringLiteral("Файл"));
+    N1 = MainMenu1->addMenu(tr("Файл"));
     N1->setObjectName("N1");
-    N3 = NewMenuItem(N1, "N3", copyGlyph, QStringLiteral("Копировать схему лабораторной установки"));
-    N4 = NewMenuItem(N1, "N4", saveGlyph, QStringLiteral("Сохранить схему лабораторной установки"));
+    N3 = NewMenuItem(N1, "N3", copyGlyph, tr("Копировать схему лабораторной установки"));
+    N4 = NewMenuItem(N1, "N4", saveGlyph, tr("Сохранить схему лабораторной установки"));
     N15 = NewSeparator(N1, "N15");
-    N5 = NewMenuItem(N1, "N5", MenuGlyphIcon(MenuGlyph::Exit), QStringLiteral("Выход"));
-    N2 = MainMenu1->addMenu(QStringLiteral("Лабораторная установка"));
+    N5 = NewMenuItem(N1, "N5", MenuGlyphIcon(MenuGlyph::Exit), tr("Выход"));
+    N2 = MainMenu1->addMenu(tr("Лабораторная установка"));
     N2->setObjectName("N2");
-    N6 = NewMenuItem(N2, "N6", switchesGlyph, QStringLiteral("Положение ключей"));
-    N7 = NewMenuItem(N2, "N7", signalsGlyph, QStringLiteral("Сигналы"));
-    N8 = NewMenuItem(N2, "N8", measureGlyph, QStringLiteral("Выполнить измерение"));
+    N6 = NewMenuItem(N2, "N6", switchesGlyph, tr("Положение ключей"));
+    N7 = NewMenuItem(N2, "N7", signalsGlyph, tr("Сигналы"));
+    N8 = NewMenuItem(N2, "N8", measureGlyph, tr("Выполнить измерение"));
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    N9 = NewMenuItem(PopupMenu1, "N9", copyGlyph, QStringLiteral("Копировать схему лабораторной установки"));
-    N10 = NewMenuItem(PopupMenu1, "N10", saveGlyph, QStringLiteral("Сохранить схему лабораторной установки"));
+    N9 = NewMenuItem(PopupMenu1, "N9", copyGlyph, tr("Копировать схему лабораторной установки"));
+    N10 = NewMenuItem(PopupMenu1, "N10", saveGlyph, tr("Сохранить схему лабораторной установки"));
     N11 = NewSeparator(PopupMenu1, "N11");
-    N12 = NewMenuItem(PopupMenu1, "N12", switchesGlyph, QStringLiteral("Положение ключей"));
-    N13 = NewMenuItem(PopupMenu1, "N13", signalsGlyph, QStringLiteral("Сигналы"));
-    N14 = NewMenuItem(PopupMenu1, "N14", measureGlyph, QStringLiteral("Выполнить измерение"));
+    N12 = NewMenuItem(PopupMenu1, "N12", switchesGlyph, tr("Положение ключей"));
+    N13 = NewMenuItem(PopupMenu1, "N13", signalsGlyph, tr("Сигналы"));
+    N14 = NewMenuItem(PopupMenu1, "N14", measureGlyph, tr("Выполнить измерение"));
     for (TImage* image : SchemeImages)
         image->SetPopupMenu(PopupMenu1);
 
@@ -339,7 +346,7 @@ void TForm1::Button3Click()
     // then has lost no record of it.
     emit MeasurementFinished(inputs, result.value_or(MeasurementResult{}));
     if (!result)
-        ShowPlainMessage(RefusalMessage);
+        ShowPlainMessage(tr("Схема лабораторной установки не соответствует ни одному из пунктов лабораторной работы."));
 }
 
 void TForm1::PublishResult(double registerReading, int32_t trials, int32_t counter)
@@ -356,7 +363,7 @@ void TForm1::NameResultDisplays()
 {
     QLabel* const displays[] = {StaticText1, StaticText2, StaticText3};
     for (size_t i = 0; i < std::size(displays); ++i)
-        displays[i]->setAccessibleName(ResultDisplayNames[i] + QStringLiteral(": ") + displays[i]->text());
+        displays[i]->setAccessibleName(Translated(ResultDisplayNames[i]) + QStringLiteral(": ") + displays[i]->text());
 }
 
 void TForm1::N3Click()

@@ -18,14 +18,14 @@ TForm2::TForm2(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                          | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Положение ключей "));
+    setWindowTitle(tr("Положение ключей "));
     setFont(WindowFont());
     setFixedSize(193, 173);
 
-    RadioGroup1 = new TRadioGroup(QStringLiteral("  К1  "), {"1", "2", "3"}, QRect(8, 8, 49, 105), this);
-    RadioGroup2 = new TRadioGroup(QStringLiteral("  К2  "), {"1", "2"}, QRect(72, 8, 49, 105), this);
-    RadioGroup3 = new TRadioGroup(QStringLiteral("  К3  "), {"1", "2"}, QRect(136, 8, 49, 105), this);
-    Button1 = new QPushButton(QStringLiteral("Готово"), this);
+    RadioGroup1 = new TRadioGroup(tr("  К1  "), {"1", "2", "3"}, QRect(8, 8, 49, 105), this);
+    RadioGroup2 = new TRadioGroup(tr("  К2  "), {"1", "2"}, QRect(72, 8, 49, 105), this);
+    RadioGroup3 = new TRadioGroup(tr("  К3  "), {"1", "2"}, QRect(136, 8, 49, 105), this);
+    Button1 = new QPushButton(tr("Готово"), this);
     Button1->setGeometry(8, 128, 177, 33);
     Button1->setAutoDefault(false);
     RadioGroup1->setObjectName("RadioGroup1");
@@ -47,15 +47,15 @@ TForm2::TForm2(QWidget* owner)
 // "Ключ К1, положение 2" for its items.
 void TForm2::NameForAccessibility()
 {
-    const std::array<std::pair<TRadioGroup*, const char*>, 3> switches = {{
-        {RadioGroup1, "Ключ К1"},
-        {RadioGroup2, "Ключ К2"},
-        {RadioGroup3, "Ключ К3"},
+    const std::array<std::pair<TRadioGroup*, QString>, 3> switches = {{
+        {RadioGroup1, tr("Ключ К1")},
+        {RadioGroup2, tr("Ключ К2")},
+        {RadioGroup3, tr("Ключ К3")},
     }};
     for (const auto& [group, name] : switches) {
-        group->setAccessibleName(QString::fromUtf8(name));
+        group->setAccessibleName(name);
         for (int index = 0; QRadioButton* item = group->Item(index); ++index)
-            item->setAccessibleName(QStringLiteral("%1, положение %2").arg(QString::fromUtf8(name)).arg(index + 1));
+            item->setAccessibleName(tr("%1, положение %2").arg(name).arg(index + 1));
     }
     Button1->setAccessibleName(Button1->text());
 }

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
@@ -41,25 +42,32 @@ QString Numbered(const char* kind, int number)
     return QString::fromLatin1(kind) + QString::number(number);
 }
 
+// A text marked with QT_TRANSLATE_NOOP in the window's context.
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("TForm3", text);
+}
+
 // The course of each shape over the burst, as read out for its picture.
-constexpr std::array<const char*, 4> shapeCourses = {"+1 на всей длительности", "+1, затем −1",
-                                                     "−1 на всей длительности", "−1, затем +1"};
+constexpr std::array<const char*, 4> shapeCourses = {QT_TRANSLATE_NOOP("TForm3", "+1 на всей длительности"),
+    QT_TRANSLATE_NOOP("TForm3", "+1, затем −1"), QT_TRANSLATE_NOOP("TForm3", "−1 на всей длительности"),
+    QT_TRANSLATE_NOOP("TForm3", "−1, затем +1")};
 // The shape's value in the first and in the second half of the burst.
 constexpr std::array<std::pair<const char*, const char*>, 4> shapeHalves = {
     {{"+1", "+1"}, {"+1", "−1"}, {"−1", "−1"}, {"−1", "+1"}}};
 
 QString ShapeCourse(std::int32_t shape)
 {
-    return QString::fromUtf8(shapeCourses[static_cast<std::size_t>(shape - 1)]);
+    return Translated(shapeCourses[static_cast<std::size_t>(shape - 1)]);
 }
 
 // What a signal picture shows, told in words to a user who cannot see it.
 void NameSignalImage(TImage* image, int signal, std::int32_t shape)
 {
     const auto& [firstHalf, secondHalf] = shapeHalves[static_cast<std::size_t>(shape - 1)];
-    image->setAccessibleName(QStringLiteral("Сигнал %1, форма %2: %3").arg(signal).arg(shape).arg(ShapeCourse(shape)));
+    image->setAccessibleName(TForm3::tr("Сигнал %1, форма %2: %3").arg(signal).arg(shape).arg(ShapeCourse(shape)));
     image->setAccessibleDescription(
-        QStringLiteral("График s%1(t), В, от −50 до 100 мс: от 0 до 25 мс %2, от 25 до 50 мс %3, в остальное время 0.")
+        TForm3::tr("График s%1(t), В, от −50 до 100 мс: от 0 до 25 мс %2, от 25 до 50 мс %3, в остальное время 0.")
             .arg(shape)
             .arg(QString::fromUtf8(firstHalf), QString::fromUtf8(secondHalf)));
 }
@@ -88,7 +96,7 @@ std::array<QRadioButton*, 4> NewRadioButtons(int signal, int firstNumber, QGroup
     for (int shape = 1; shape <= 4; ++shape) {
         auto* button = new QRadioButton(QString::number(shape), box);
         button->setObjectName(Numbered("RadioButton", firstNumber + shape - 1));
-        button->setAccessibleName(QStringLiteral("Сигнал %1, форма %2").arg(signal).arg(shape));
+        button->setAccessibleName(TForm3::tr("Сигнал %1, форма %2").arg(signal).arg(shape));
         button->setAccessibleDescription(ShapeCourse(shape));
         button->setGeometry(radioButtonGeometries[static_cast<std::size_t>(shape - 1)]);
         group->addButton(button, shape);
@@ -102,8 +110,8 @@ QMenu* NewPopupMenu(const QString& name, QWidget* parent, QAction*& copy, QActio
 {
     auto* menu = new QMenu(parent);
     menu->setObjectName(name);
-    copy = menu->addAction(MenuGlyphIcon(MenuGlyph::Copy), QStringLiteral("Копировать рисунок"));
-    save = menu->addAction(MenuGlyphIcon(MenuGlyph::Save), QStringLiteral("Сохранить рисунок"));
+    copy = menu->addAction(MenuGlyphIcon(MenuGlyph::Copy), TForm3::tr("Копировать рисунок"));
+    save = menu->addAction(MenuGlyphIcon(MenuGlyph::Save), TForm3::tr("Сохранить рисунок"));
     return menu;
 }
 
@@ -114,7 +122,7 @@ QMenu* NewPopupMenu(const QString& name, QWidget* parent, QAction*& copy, QActio
 TForm3::TForm3(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Сигналы"));
+    setWindowTitle(tr("Сигналы"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(clientSize);
@@ -125,19 +133,19 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     PopupMenu1 = NewPopupMenu(QStringLiteral("PopupMenu1"), this, N1, N2);
     PopupMenu2 = NewPopupMenu(QStringLiteral("PopupMenu2"), this, N3, N4);
 
-    GroupBox1 = NewGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("  Cигнал1  "), QRect(0, 0, 385, 217), this);
+    GroupBox1 = NewGroupBox(QStringLiteral("GroupBox1"), tr("  Cигнал1  "), QRect(0, 0, 385, 217), this);
     Panel1 = new TPanel(QStringLiteral("Panel1"), panelGeometry, GroupBox1);
     images1_ = NewSignalImages(1, Panel1, PopupMenu1, 1);
     RadioGroup1 = new QButtonGroup(GroupBox1);
     const auto buttons1 = NewRadioButtons(1, 1, GroupBox1, RadioGroup1);
 
-    GroupBox2 = NewGroupBox(QStringLiteral("GroupBox2"), QStringLiteral("  Cигнал2  "), QRect(0, 216, 385, 209), this);
+    GroupBox2 = NewGroupBox(QStringLiteral("GroupBox2"), tr("  Cигнал2  "), QRect(0, 216, 385, 209), this);
     Panel2 = new TPanel(QStringLiteral("Panel2"), panelGeometry, GroupBox2);
     images2_ = NewSignalImages(2, Panel2, PopupMenu2, 2);
     RadioGroup2 = new QButtonGroup(GroupBox2);
     const auto buttons2 = NewRadioButtons(2, 5, GroupBox2, RadioGroup2);
 
-    Button1 = new QPushButton(QStringLiteral("Готово"), this);
+    Button1 = new QPushButton(tr("Готово"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(112, 440, 153, 33);
     Button1->setAutoDefault(false);

@@ -40,3 +40,29 @@ TEST(SessionOptions, SeedsAndJournalsAreReadAndBadOnesRefused)
     // A long value is quoted in part.
     EXPECT_LT(ReadSessionOptions({"--seed", std::string(1000, '9')}).Error.size(), 100u);
 }
+
+TEST(SessionOptions, LanguageIsEnglishOrRussianForOneRun)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        std::optional<Language> language;
+        std::string error;
+    } rows[] = {
+        {{}, std::nullopt, ""},
+        {{"--lang", "en"}, Language::English, ""},
+        {{"--lang=ru"}, Language::Russian, ""},
+        {{"--seed", "7", "--lang", "en", "-platform", "offscreen"}, Language::English, ""},
+        {{"--lang"}, std::nullopt, "--lang needs a value"},
+        {{"--lang", "EN"}, std::nullopt, "the language 'EN' is not en or ru"},
+        {{"--lang=de"}, std::nullopt, "the language 'de' is not en or ru"},
+        {{"--lang="}, std::nullopt, "the language '' is not en or ru"},
+        {{"--lang", "en", "--lang", "ru"}, std::nullopt, "--lang is given twice"},
+    };
+    for (const auto& row : rows) {
+        const SessionOptions options = ReadSessionOptions(row.arguments);
+        EXPECT_EQ(options.Error, row.error);
+        if (row.error.empty()) {
+            EXPECT_EQ(options.AskedLanguage, row.language);
+        }
+    }
+}

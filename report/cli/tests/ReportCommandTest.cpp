@@ -6,6 +6,7 @@
 #include "report/cli/ReportCommand.h"
 #include "tools/testsupport/ReportSession.h"
 #include "tools/testsupport/TestFolder.h"
+#include "tools/testsupport/XlsxCells.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -14,6 +15,21 @@
 #include <sstream>
 
 namespace {
+
+bool HasCyrillic(const std::string& text)
+{
+    const QString shown = QString::fromStdString(text);
+    return std::any_of(shown.begin(), shown.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+}
+
+// The text without the words of the student's own.
+std::string WithoutStudentsWords(std::string text, const std::vector<std::string>& words)
+{
+    for (const std::string& word : words)
+        for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at))
+            text.erase(at, word.size());
+    return text;
+}
 
 class ReportCommand : public TestFolder {
 protected:
@@ -60,6 +76,42 @@ TEST_F(ReportCommand, AJournalThatReproducesGivesItsReportInEachForm)
     const std::string text = PdfText("ivanov.pdf");
     EXPECT_NE(text.find("Иванов И. И."), std::string::npos);
     EXPECT_NE(text.find("все 200 строк воспроизводятся"), std::string::npos);
+}
+
+// In English the report's text and its workbook hold no Cyrillic letter but
+// in the student's own words; the command that verifies the journal is the
+// same; the Russian report made after it is the one made before it.
+TEST_F(ReportCommand, TheReportSpeaksTheLanguageAsked)
+{
+    Write("ivanov.csv", journal_);
+    const std::vector<std::string> students{"Иванов И. И.", "РТ-21"};
+    const auto report = [&](const std::string& name, const char* language) {
+        return Run({File("ivanov.csv"), "-o", File(name), "--student", students[0], "--group", students[1], "--date",
+            "09.12.2026", "--lang", language});
+    };
+    ASSERT_EQ(report("ru.pdf", "ru"), 0) << err_.str();
+    const std::string russian = PdfText("ru.pdf");
+    ASSERT_EQ(report("en.pdf", "en"), 0) << err_.str();
+    const std::string english = PdfText("en.pdf");
+    EXPECT_FALSE(HasCyrillic(WithoutStudentsWords(english, students))) << english;
+    EXPECT_NE(english.find("Иванов И. И."), std::string::npos);
+    for (const char* words :
+        {"Report on laboratory work No. 4", "all 200 rows reproduce", "detector-lab-sweep", "--verify"})
+        EXPECT_NE(english.find(words), std::string::npos) << words;
+    EXPECT_NE(russian.find("Отчёт по лабораторной работе № 4"), std::string::npos);
+    ASSERT_EQ(report("ru-again.pdf", "ru"), 0) << err_.str();
+    EXPECT_EQ(PdfText("ru-again.pdf"), russian);
+
+    ASSERT_EQ(report("en.xlsx", "en"), 0) << err_.str();
+    const std::vector<xlsx_test::XlsxSheet> sheets = xlsx_test::ReadXlsx(File("en.xlsx"));
+    ASSERT_FALSE(sheets.empty());
+    EXPECT_EQ(sheets[0].Rows.at(0).at(0).Text, "point");
+    for (const xlsx_test::XlsxSheet& sheet : sheets) {
+        EXPECT_FALSE(HasCyrillic(sheet.Name)) << sheet.Name;
+        for (const auto& row : sheet.Rows)
+            for (const xlsx_test::XlsxCell& cell : row)
+                EXPECT_FALSE(HasCyrillic(WithoutStudentsWords(cell.Text, students))) << cell.Text;
+    }
 }
 
 TEST_F(ReportCommand, ATamperedJournalIsReportedWithItsRowsMarked)
@@ -134,6 +186,8 @@ TEST_F(ReportCommand, CommandLineIsReadStrictly)
         {{"a.csv", "b.csv", "-o", "r.pdf"}, 2, "one journal at a time"},
         {{"a.csv", "--colour"}, 2, "unknown option '--colour'"},
         {{"a.csv", "-o"}, 2, "-o needs a value"},
+        {{"a.csv", "-o", "r.pdf", "--lang", "de"}, 2, "--lang takes en or ru, not 'de'"},
+        {{"a.csv", "-o", "r.pdf", "--lang"}, 2, "--lang needs a value"},
     };
     for (const Case& test : cases) {
         EXPECT_EQ(Run(test.arguments), test.status) << test.said;

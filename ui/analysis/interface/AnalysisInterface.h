@@ -7,6 +7,7 @@
 // and reaches the program only through the host handed to its factories.
 // Header-only.
 
+#include "common/language/Language.h"
 #include "common/sheets/TableForm.h"
 
 #include <QByteArray>
@@ -32,8 +33,9 @@ struct ChosenTableFile {
 };
 
 // The program's own seams, so that each exists once whatever the module
-// links: its message box, its save dialogs (with their last folders) and the
-// decimal separator of the user's locale.
+// links: its message box, its save dialogs (with their last folders), the
+// decimal separator of the user's locale and the language of the run (its
+// translation, installed in the application, serves the module's texts too).
 struct AnalysisHost {
     BenchChoiceSource Bench;
     std::function<void(const QString& text)> ShowMessage;
@@ -46,6 +48,7 @@ struct AnalysisHost {
     // nothing when cancelled.
     std::function<std::optional<QString>(QWidget* owner, const QString& extension)> ChooseReportFile;
     char DecimalSeparator = '.';
+    Language Spoken = Language::Russian;
 };
 
 // Makes the window «Характеристики», owned by `owner`.

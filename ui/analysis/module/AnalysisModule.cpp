@@ -4,8 +4,10 @@
 // built with. The module links its own
 // copies of the shared code beneath the windows; the factory points their
 // seams at the program's, so that a message the window's fields show is the
-// program's, and the fields read numbers as the program's do.
+// program's, the fields read numbers as the program's do, and the tables,
+// pictures and report speak the program's language.
 #include "common/DecimalSeparator.h"
+#include "common/language/Language.h"
 #include "common/PlainMessage.h"
 #include "ui/analysis/CharacteristicsUnit.h"
 #include "ui/report/ReportUnit.h"
@@ -20,6 +22,7 @@ extern "C" __attribute__((visibility("default"))) QWidget* dl_new_characteristic
 {
     SetPlainMessageHandler(host.ShowMessage);
     SetLocaleDecimalSeparator(host.DecimalSeparator);
+    SetProgramLanguage(host.Spoken);
     return NewCharacteristicsForm(host, owner);
 }
 
@@ -29,5 +32,6 @@ extern "C" __attribute__((visibility("default"))) QWidget* dl_new_report_window(
 {
     SetPlainMessageHandler(host.ShowMessage);
     SetLocaleDecimalSeparator(host.DecimalSeparator);
+    SetProgramLanguage(host.Spoken);
     return NewReportForm(host, order, owner);
 }

@@ -3,6 +3,7 @@
 
 #include "ModuleFile.h"
 #include "common/DecimalSeparator.h"
+#include "common/language/Language.h"
 #include "common/PlainMessage.h"
 #include "ui/support/SavePictureDialog.h"
 
@@ -32,7 +33,7 @@ std::optional<AnalysisFactories> LoadModule(QString& error)
         const QString path = folder + "/" DL_ANALYSIS_MODULE;
         if (!QFileInfo::exists(path)) {
             if (firstError.isEmpty())
-                firstError = path + QStringLiteral(": файл не найден");
+                firstError = AnalysisMenu::tr("%1: файл не найден").arg(path);
             continue;
         }
         return LoadAnalysisModule(path, error);
@@ -44,14 +45,14 @@ std::optional<AnalysisFactories> LoadModule(QString& error)
 // The factories, the module loaded when the one needed is not there yet;
 // nothing after the message naming the window (`which`) that cannot be opened.
 template <typename Factory>
-const AnalysisFactories* LoadedFactories(Factory AnalysisFactories::*needed, const char* which)
+const AnalysisFactories* LoadedFactories(Factory AnalysisFactories::*needed, const QString& which)
 {
     if (Factories().*needed == nullptr) {
         QString error;
         const std::optional<AnalysisFactories> loaded = LoadModule(error);
         if (!loaded) {
-            ShowPlainMessage(QStringLiteral("Окно «%1» недоступно: не удалось загрузить его модуль.\n%2")
-                                 .arg(QString::fromUtf8(which), error));
+            ShowPlainMessage(AnalysisMenu::tr("Окно «%1» недоступно: не удалось загрузить его модуль.\n%2")
+                                 .arg(which, error));
             return nullptr;
         }
         Factories() = *loaded;
@@ -64,9 +65,9 @@ const AnalysisFactories* LoadedFactories(Factory AnalysisFactories::*needed, con
 AnalysisMenu::AnalysisMenu(QMainWindow* window, BenchChoiceSource bench)
     : QObject(window), window_(window)
 {
-    Menu = window->menuBar()->addMenu(QStringLiteral("Анализ"));
+    Menu = window->menuBar()->addMenu(tr("Анализ"));
     Menu->setObjectName("AnalysisMenu");
-    CharacteristicsItem = Menu->addAction(QStringLiteral("Характеристики…"));
+    CharacteristicsItem = Menu->addAction(tr("Характеристики…"));
     CharacteristicsItem->setObjectName("CharacteristicsItem");
     connect(CharacteristicsItem, &QAction::triggered, this, &AnalysisMenu::CharacteristicsItemClick);
 
@@ -87,10 +88,12 @@ AnalysisMenu::AnalysisMenu(QMainWindow* window, BenchChoiceSource bench)
 void AnalysisMenu::CharacteristicsItemClick()
 {
     if (characteristicsWindow_ == nullptr) {
-        const AnalysisFactories* factories = LoadedFactories(&AnalysisFactories::Characteristics, "Характеристики");
+        const AnalysisFactories* factories =
+            LoadedFactories(&AnalysisFactories::Characteristics, tr("Характеристики"));
         if (factories == nullptr)
             return;
         host_.DecimalSeparator = LocaleDecimalSeparator();
+        host_.Spoken = ProgramLanguage();
         characteristicsWindow_ = factories->Characteristics(host_, window_);
     }
     characteristicsWindow_->show();
@@ -100,12 +103,13 @@ void AnalysisMenu::CharacteristicsItemClick()
 
 void AnalysisMenu::OpenReport(const ReportOrder& order)
 {
-    const AnalysisFactories* factories = LoadedFactories(&AnalysisFactories::Report, "Отчёт");
+    const AnalysisFactories* factories = LoadedFactories(&AnalysisFactories::Report, tr("Отчёт"));
     if (factories == nullptr)
         return;
     if (reportWindow_ != nullptr)
         delete reportWindow_.data();
     host_.DecimalSeparator = LocaleDecimalSeparator();
+    host_.Spoken = ProgramLanguage();
     reportWindow_ = factories->Report(host_, order, window_);
     reportWindow_->show();
     reportWindow_->raise();
@@ -132,7 +136,7 @@ std::optional<AnalysisFactories> LoadAnalysisModule(const QString& path, QString
         return std::nullopt;
     }
     if (version() != AnalysisInterfaceVersion) {
-        error = path + QStringLiteral(": модуль от другой версии программы");
+        error = AnalysisMenu::tr("%1: модуль от другой версии программы").arg(path);
         return std::nullopt;
     }
     AnalysisFactories factories;

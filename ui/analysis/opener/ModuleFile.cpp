@@ -3,9 +3,19 @@
 
 #include "common/module/ModuleFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cstring>
+
+namespace {
+
+// The texts of this file, translated in the context "ModuleFile".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ModuleFile)
+};
+
+} // namespace
 
 QString ModuleFileProblem(const QString& path)
 {
@@ -13,11 +23,11 @@ QString ModuleFileProblem(const QString& path)
     switch (check.Fault) {
     case ModuleFault::None: return {};
     case ModuleFault::CannotOpen: return QString::fromLocal8Bit(std::strerror(check.SystemError));
-    case ModuleFault::NotRegular: return QStringLiteral("на месте модуля не обычный файл");
-    case ModuleFault::NotElf: return QStringLiteral("файл не является модулем (нет заголовка ELF)");
-    case ModuleFault::ForeignSystem: return QStringLiteral("модуль собран не для этой системы");
-    case ModuleFault::DamagedSegmentTable: return QStringLiteral("модуль повреждён (таблица сегментов)");
-    case ModuleFault::CutShort: return QStringLiteral("модуль повреждён: файл обрывается");
+    case ModuleFault::NotRegular: return Texts::tr("на месте модуля не обычный файл");
+    case ModuleFault::NotElf: return Texts::tr("файл не является модулем (нет заголовка ELF)");
+    case ModuleFault::ForeignSystem: return Texts::tr("модуль собран не для этой системы");
+    case ModuleFault::DamagedSegmentTable: return Texts::tr("модуль повреждён (таблица сегментов)");
+    case ModuleFault::CutShort: return Texts::tr("модуль повреждён: файл обрывается");
     }
     return {};
 }

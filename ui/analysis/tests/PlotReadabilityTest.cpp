@@ -97,8 +97,14 @@ private slots:
         }
         QVERIFY(labels > 15); // the title, the axes' titles and ticks, the legend
         QVERIFY(texts.contains("0,2"));
-        for (const QString& text : texts)
+        for (const QString& text : texts) {
             QVERIFY2(!text.contains(QRegularExpression("\\d\\.\\d")), qPrintable(text));
+            QVERIFY2(!text.contains(QStringLiteral("…")) && !text.contains(QStringLiteral("...")), qPrintable(text));
+        }
+        // The subtitle whole, its seed on a line of its own: one line would be cut short.
+        const QString seed = QStringLiteral("\nначальное число ") + form.SeedField->text();
+        QVERIFY2(std::any_of(texts.begin(), texts.end(), [&](const QString& text) { return text.endsWith(seed); }),
+            qPrintable(texts.join('|')));
 
         // The hover readout still finds the points where they are drawn.
         const sweep::PlotMark& mark = view.CurrentPlot()->Marks().front();

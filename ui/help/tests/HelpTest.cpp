@@ -288,7 +288,7 @@ private slots:
     }
 
     // «Файл» and «Лабораторная установка» with their items, «Журнал», «Анализ»,
-    // then «Справка» with its two; menus added later go before it.
+    // then «Справка» with its three; menus added later go before it.
     void helpMenuIsRightmost()
     {
         LabWindows lab;
@@ -300,7 +300,7 @@ private slots:
         QCOMPARE(ItemCaptions(form.N2), (QStringList{"Положение ключей", "Сигналы", "Выполнить измерение"}));
         auto* help = form.findChild<QMenu*>("HelpMenu");
         QVERIFY(help != nullptr);
-        QCOMPARE(ItemCaptions(help), (QStringList{"Теория", "О программе"}));
+        QCOMPARE(ItemCaptions(help), (QStringList{"Теория", "О программе", "-", "Язык (Language)"}));
         QCOMPARE(help->actions().first()->shortcut(), QKeySequence(Qt::Key_F1));
 
         QMenu* added = form.MainMenu1->addMenu(QStringLiteral("Добавленное"));

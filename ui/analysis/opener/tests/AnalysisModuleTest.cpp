@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/PlainMessage.h"
+#include "common/settings/ProgramSettings.h"
+#include "journal/JournalCsv.h"
+#include "tools/testsupport/ReportSession.h"
+#include "translations/ProgramTranslation.h"
 #include "ui/analysis/opener/AnalysisMenu.h"
 #include "ui/analysis/opener/ModuleFile.h"
 
@@ -7,8 +11,12 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTranslator>
 
 #include <sys/stat.h>
 
@@ -114,6 +122,34 @@ private slots:
         QCOMPARE(recorder.messages.size(), 2);
         QCOMPARE(recorder.messages.last(), QStringLiteral("Шаг должен быть больше нуля."));
         QCOMPARE(gain->text(), QStringLiteral("1000"));
+    }
+
+    // The module's report speaks the language the program hands it: its
+    // words translated, and its tables' names and verdicts, which the
+    // module's own copy of the plain libraries words, in English too.
+    void theModulesReportSpeaksTheProgramsLanguage()
+    {
+        QString error;
+        const std::optional<AnalysisFactories> factories
+            = LoadAnalysisModule(QStringLiteral(DL_ANALYSIS_MODULE_FILE), error);
+        QVERIFY2(factories, qPrintable(error));
+        const std::unique_ptr<QTranslator> english = LoadEnglishTexts();
+        QVERIFY(english && QCoreApplication::installTranslator(english.get()));
+        // Remembered, so that the report does not ask for its title block.
+        OpenProgramSettings()->setValue(QStringLiteral("report/student"), QStringLiteral("Student"));
+        AnalysisHost host;
+        host.ShowMessage = [](const QString& text) { ShowPlainMessage(text); };
+        host.Spoken = Language::English;
+        const ReportOrder order{{}, QByteArray::fromStdString(journal::JournalCsvText(report::test::StudentSession(5)))};
+        std::unique_ptr<QWidget> window(factories->Report(host, order, nullptr));
+        QSignalSpy finished(window.get(), SIGNAL(ReportFinished(bool)));
+        QVERIFY(finished.wait(60000));
+        QCoreApplication::removeTranslator(english.get());
+        const QString text = window->findChild<QTextBrowser*>(QStringLiteral("Preview"))->toPlainText();
+        for (const QString& words : {QStringLiteral("Report on laboratory work No. 4"), QStringLiteral("consistent"),
+                 QStringLiteral("false alarms")})
+            QVERIFY2(text.contains(words), qPrintable(words));
+        QVERIFY(std::none_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; }));
     }
 };
 
