@@ -3,6 +3,7 @@
 
 #include "JournalSheet.h"
 #include "common/sheets/SpreadsheetCsv.h"
+#include "common/text/CsvField.h"
 #include "common/text/Excerpt.h"
 #include "common/version/Version.h"
 
@@ -22,25 +23,11 @@ namespace {
 constexpr int FormatVersion = JournalFormatVersion;
 constexpr std::string_view FormatName = "# detector-lab journal ";
 
-// A cell with a comma, a quote or a line break is quoted, its quotes doubled.
-std::string CsvCell(const std::string& cell)
-{
-    if (cell.find_first_of(",\"\r\n") == std::string::npos)
-        return cell;
-    std::string quoted = "\"";
-    for (char c : cell) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
 std::string CsvLine(const Cells& cells)
 {
     std::string line;
     for (size_t c = 0; c < cells.size(); ++c)
-        line += (c > 0 ? "," : "") + CsvCell(cells[c]);
+        line += (c > 0 ? "," : "") + CsvField(cells[c], ',');
     return line + '\n';
 }
 

@@ -1,22 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SpreadsheetCsv.h"
 
+#include "common/text/CsvField.h"
+
 namespace sheets {
 
 namespace {
 
-// A cell with the separator, a quote or a line break is quoted, its quotes doubled.
 std::string Quoted(const std::string& cell)
 {
-    if (cell.find_first_of(";\"\r\n") == std::string::npos)
-        return cell;
-    std::string quoted = "\"";
-    for (char c : cell) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
+    return CsvField(cell, SpreadsheetSeparator);
 }
 
 template <typename Cells, typename TextOf>
